@@ -1,0 +1,10 @@
+#include "tools/Commands.h"
+
+namespace tavelin::tool {
+
+int CmdRows(const QStringList&)
+{
+    return Usage(QStringLiteral("(this command is not available yet)"));
+}
+
+} // namespace tavelin::tool
