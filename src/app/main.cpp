@@ -1,11 +1,9 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "app/CN20417App.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Tavelin"));
-    window.show();
+    tavelin::CN20417App app(argc, argv);
+    if (!app.InitInstance())
+        return 1;
     return app.exec();
 }

@@ -1,0 +1,15 @@
+#pragma once
+// The program's message service: a QMessageBox with Japanese buttons,
+// captioned with the application title.
+
+#include "app/Messages.h"
+
+namespace tavelin {
+
+class MessageBoxService : public MessageService {
+public:
+    int show(int id, const QString& prefix, const QString& text, MessageStyle style,
+             QObject* owner) override;
+};
+
+} // namespace tavelin
