@@ -1,0 +1,117 @@
+#include "image/LayerIcon.h"
+
+#include "image/ImageEncoding.h"
+#include "image/PictureDrawing.h"
+#include "image/PictureIo.h"
+#include "model/Records.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QStandardPaths>
+
+namespace tavelin {
+
+namespace {
+
+const QString IconFileName = QStringLiteral("DefIcon.bmp");
+
+QString UserIconFolder()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return base.isEmpty() ? QString() : base + QStringLiteral("/Tavelin");
+}
+
+// Where the icon file is looked for, in order: beside the program, then the
+// per-user data folder (used when the program's folder is read-only).
+QStringList IconCandidates()
+{
+    QStringList paths{QDir(QCoreApplication::applicationDirPath()).filePath(IconFileName)};
+    const QString user = UserIconFolder();
+    if (!user.isEmpty())
+        paths << QDir(user).filePath(IconFileName);
+    return paths;
+}
+
+bool FolderWritable(const QString& filePath)
+{
+    const QFileInfo folder(QFileInfo(filePath).absolutePath());
+    return folder.isDir() && folder.isWritable();
+}
+
+// The built-in node icon: a round marker on white (the icon's transparent
+// colour), drawn without antialiasing so no near-white fringe survives the key.
+QImage BuiltInIcon()
+{
+    QImage icon(IconCell, IconCell, QImage::Format_RGB32);
+    icon.fill(Qt::white);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 40, 120));
+    p.drawEllipse(QRect(6, 6, 52, 52));
+    p.setBrush(QColor(250, 250, 250));
+    p.drawEllipse(QRect(16, 16, 32, 32));
+    p.setBrush(QColor(230, 90, 20));
+    p.drawEllipse(QRect(23, 23, 18, 18));
+    p.end();
+    return icon;
+}
+
+} // namespace
+
+QString DefaultIconPath()
+{
+    const QStringList candidates = IconCandidates();
+    for (const QString& path : candidates) {
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    for (const QString& path : candidates) {
+        if (FolderWritable(path))
+            return path;
+    }
+    return candidates.last();
+}
+
+PicturePtr LoadDefaultIcon()
+{
+    QString path = DefaultIconPath();
+    if (!QFileInfo::exists(path)) {
+        const QImage icon = BuiltInIcon();
+        bool written = false;
+        for (const QString& candidate : IconCandidates()) {
+            QDir().mkpath(QFileInfo(candidate).absolutePath());
+            if (SaveBitmapImage(icon, IconCell, IconCell, candidate, QStringLiteral("bmp"))) {
+                path = candidate;
+                written = true;
+                break;
+            }
+        }
+        if (!written)
+            return nullptr;
+    }
+    return LoadPictureFile(path).picture;
+}
+
+QImage BuildLayerIcon(const Picture& picture, const LayerRec& layer)
+{
+    QImage cell(IconCell, IconCell, QImage::Format_RGB32);
+    if (cell.isNull())
+        return {};
+    cell.fill(Qt::black);
+    {
+        QPainter painter(&cell);
+        DrawPicture(painter, &picture, QRect(0, 0, IconCell, IconCell), QSize(IconCell, IconCell),
+                    1, 0x000000, int(PictureMode::TopLeft), -1);
+    }
+    switch (layer.iconPos) {
+    case 1: return cell.mirrored(true, false);
+    case 2: return cell.mirrored(true, true);
+    case 3: return cell.mirrored(false, true);
+    default: return cell;
+    }
+}
+
+} // namespace tavelin
