@@ -2,8 +2,10 @@
 
 #include <cmath>
 
-namespace tavelin {
-namespace {
+namespace tavelin
+{
+namespace
+{
 
 constexpr std::int64_t SecondsPerDay = 86400;
 // 1899-12-30 counted from 1970-01-01.
@@ -37,7 +39,10 @@ void CivilFromDays(std::int64_t z, int& y, int& m, int& d)
     y = static_cast<int>(yy + (m <= 2));
 }
 
-bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool IsLeap(int y)
+{
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int DaysInMonth(int y, int m)
 {
@@ -80,6 +85,54 @@ double OleDateFromSeconds(std::int64_t seconds)
     }
     const double fraction = rest / double(SecondsPerDay);
     return days >= 0 ? double(days) + fraction : double(days) - fraction;
+}
+
+bool OleDateTime::isValid() const
+{
+    return status == DateTimeValid && std::isfinite(date) && std::fabs(date) <= MaxOleDateDays;
+}
+
+double OleDateToPosition(double date)
+{
+    if (date >= 0.0)
+        return date;
+    const double dayPart = std::trunc(date);
+    return dayPart + std::fabs(date - dayPart);
+}
+
+double OleDateFromPosition(double position)
+{
+    if (position >= 0.0)
+        return position;
+    const double dayPart = std::floor(position);
+    const double fraction = position - dayPart;
+    return fraction == 0.0 ? dayPart : dayPart - fraction;
+}
+
+OleDateTime AddSeconds(OleDateTime date, std::int64_t seconds)
+{
+    if (date.isNull())
+        return date;
+    if (!date.isValid())
+        return {0.0, DateTimeInvalid};
+    const double position = OleDateToPosition(date.date) + double(seconds) / SecondsPerDay;
+    const OleDateTime result{OleDateFromPosition(position), DateTimeValid};
+    return result.isValid() ? result : OleDateTime{0.0, DateTimeInvalid};
+}
+
+std::int64_t DiffSeconds(double later, double earlier)
+{
+    const double seconds = (OleDateToPosition(later) - OleDateToPosition(earlier)) * SecondsPerDay;
+    if (!std::isfinite(seconds) || std::fabs(seconds) > 9.0e18)
+        return 0;
+    return static_cast<std::int64_t>(std::trunc(seconds + (seconds < 0 ? -0.5 : 0.5)));
+}
+
+int CompareOleDates(double a, double b)
+{
+    const double pa = OleDateToPosition(a);
+    const double pb = OleDateToPosition(b);
+    return pa < pb ? -1 : (pa > pb ? 1 : 0);
 }
 
 bool OleDateToParts(double date, DateTimeParts& parts)

@@ -6,7 +6,8 @@
 
 #include <cstdint>
 
-namespace tavelin {
+namespace tavelin
+{
 
 struct DateTimeParts {
     int year = 0, month = 0, day = 0;
@@ -17,6 +18,19 @@ struct DateTimeParts {
 
 constexpr std::int32_t DateTimeValid = 0;
 constexpr std::int32_t DateTimeInvalid = 1;
+constexpr std::int32_t DateTimeNull = 2;
+
+// Farthest a date may lie from the epoch, in days, either way.
+constexpr double MaxOleDateDays = 3615897.0;
+
+// A date with its status, as a layer's baseTime and baseTimeStatus are kept.
+struct OleDateTime {
+    double date = 0.0;
+    std::int32_t status = DateTimeValid;
+
+    bool isValid() const;
+    bool isNull() const { return status == DateTimeNull; }
+};
 
 // Builds a date from calendar parts; *status becomes DateTimeValid or
 // DateTimeInvalid (out-of-range parts, years outside 100..9999).
@@ -29,5 +43,19 @@ bool OleDateToParts(double date, DateTimeParts& parts);
 // Whole seconds from the epoch at the date's true position in time.
 std::int64_t OleDateToSeconds(double date);
 double OleDateFromSeconds(std::int64_t seconds);
+
+// The date's true position in days from the epoch (-1.25 is -0.75) and back.
+double OleDateToPosition(double date);
+double OleDateFromPosition(double position);
+
+// date + seconds. A null date stays null; an invalid one, or a result beyond
+// the OLE range, is invalid.
+OleDateTime AddSeconds(OleDateTime date, std::int64_t seconds);
+
+// later - earlier in whole seconds, rounded half away from zero.
+std::int64_t DiffSeconds(double later, double earlier);
+
+// -1, 0, 1 by true position in time.
+int CompareOleDates(double a, double b);
 
 } // namespace tavelin
