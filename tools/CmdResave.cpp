@@ -1,10 +1,29 @@
+// tavelin-tool resave IN.tvn OUT.tvn: opens and saves through the editor's
+// own open and save (selection marks cleared, backup rules applied).
 #include "tools/Commands.h"
+
+#include "document/DocumentFile.h"
+#include "model/RouteModel.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+#include <cstdio>
 
 namespace tavelin::tool {
 
-int CmdResave(const QStringList&)
+int CmdResave(const QStringList& args)
 {
-    return Usage(QStringLiteral("(this command is not available yet)"));
+    if (args.size() != 2)
+        return Usage(QStringLiteral("resave IN.tvn OUT.tvn"));
+    RouteModel model;
+    if (!model.Allocate())
+        return Fail(30001);
+    if (OpenDocument(args[0], model) != OpenResult::Opened) {
+        if (!args[0].endsWith(QLatin1String("tvn"), Qt::CaseInsensitive))
+            QTextStream(stderr) << "tavelin-tool: not a .tvn document: " << args[0] << Qt::endl;
+        return 1;
+    }
+    return SaveDocument(QFileInfo(args[1]).absoluteFilePath(), model) ? 0 : 1;
 }
 
 } // namespace tavelin::tool
