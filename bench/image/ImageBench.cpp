@@ -17,7 +17,8 @@
 
 using namespace tavelin;
 
-namespace {
+namespace
+{
 
 QTemporaryDir& Folder()
 {

@@ -5,18 +5,20 @@
 #include <QFile>
 #include <new>
 
-namespace tavelin {
+namespace tavelin
+{
 
-namespace {
+namespace
+{
 
 constexpr qsizetype FileHeaderBytes = 14;
 constexpr qsizetype InfoHeaderBytes = 40;
 
 std::uint32_t U32(const QByteArray& b, qsizetype at)
 {
-    return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8
-           | std::uint32_t(std::uint8_t(b[at + 2])) << 16
-           | std::uint32_t(std::uint8_t(b[at + 3])) << 24;
+    return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8 |
+           std::uint32_t(std::uint8_t(b[at + 2])) << 16 |
+           std::uint32_t(std::uint8_t(b[at + 3])) << 24;
 }
 
 std::uint16_t U16(const QByteArray& b, qsizetype at)

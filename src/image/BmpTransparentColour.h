@@ -6,7 +6,8 @@
 #include <QString>
 #include <cstdint>
 
-namespace tavelin {
+namespace tavelin
+{
 
 // key = 0x00BBGGRR of the first pixel (file order) whose alpha byte is 0 or
 // 237, or -1 when there is none or the image is not 32-bit. A file that

@@ -1,13 +1,15 @@
 #include "image/CPNGSub.h"
 
-#include <QFile>
 #include <QByteArrayView>
+#include <QFile>
 #include <array>
 #include <new>
 
-namespace tavelin {
+namespace tavelin
+{
 
-namespace {
+namespace
+{
 
 constexpr std::array<std::uint8_t, 8> Signature{137, 80, 78, 71, 13, 10, 26, 10};
 constexpr std::int32_t White = 0xFFFFFF;
@@ -31,8 +33,8 @@ Chunk FindChunk(const QByteArray& png, const char* type)
     const qint64 size = png.size();
     qint64 at = 8;
     while (at + 8 <= size) {
-        const qint64 length = qint64(bytes[at]) << 24 | qint64(bytes[at + 1]) << 16
-                              | qint64(bytes[at + 2]) << 8 | qint64(bytes[at + 3]);
+        const qint64 length = qint64(bytes[at]) << 24 | qint64(bytes[at + 1]) << 16 |
+                              qint64(bytes[at + 2]) << 8 | qint64(bytes[at + 3]);
         const qint64 dataAt = at + 8;
         if (QByteArrayView(png.constData() + at + 4, 4) == QByteArrayView(type, 4))
             return {bytes + dataAt, std::min(length, size - dataAt)};

@@ -7,9 +7,11 @@
 #include <QString>
 #include <cstdint>
 
-namespace tavelin {
+namespace tavelin
+{
 
-class CPNGSub {
+class CPNGSub
+{
 public:
     // key = 0x00BBGGRR or -1. False when the file cannot be read, is not a
     // PNG or has no IHDR; nothing is shown (the loader carries on without).

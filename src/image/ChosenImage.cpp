@@ -4,7 +4,8 @@
 #include "image/BmpTransparentColour.h"
 #include "image/ImageEncoding.h"
 
-namespace tavelin {
+namespace tavelin
+{
 
 ChosenPicture LoadChosenImage(const QString& path, ImageUse use, const QString& workFolder,
                               int displayDepth)
@@ -39,8 +40,8 @@ ChosenPicture LoadChosenImage(const QString& path, ImageUse use, const QString& 
         const QSize size = loaded.size;
         if (limit > 0 && size.width() > limit) {
             const int height = int(double(limit) * (double(size.height()) / size.width()));
-            LoadedPicture smaller = ResizePicture(*loaded.picture, limit, std::max(1, height),
-                                                  key != -1, workFolder);
+            LoadedPicture smaller =
+                ResizePicture(*loaded.picture, limit, std::max(1, height), key != -1, workFolder);
             if (smaller.picture)
                 loaded = std::move(smaller);
         }

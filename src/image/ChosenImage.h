@@ -8,13 +8,14 @@
 #include <QString>
 #include <cstdint>
 
-namespace tavelin {
+namespace tavelin
+{
 
 enum class ImageUse { BackgroundMap, Slip, LayerIcon };
 
 struct ChosenPicture {
-    PicturePtr picture;       // null when nothing could be made of the file
-    std::int32_t key = -1;    // transparent colour (0x00BBGGRR) or -1
+    PicturePtr picture;    // null when nothing could be made of the file
+    std::int32_t key = -1; // transparent colour (0x00BBGGRR) or -1
     qint64 byteSize = 0;
     QSize size;
 };

@@ -6,7 +6,8 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
-namespace tavelin {
+namespace tavelin
+{
 
 std::optional<QByteArray> FindEncoder(const QString& mimeType)
 {
@@ -20,7 +21,8 @@ std::optional<QByteArray> FindEncoder(const QString& mimeType)
     return format;
 }
 
-namespace {
+namespace
+{
 
 bool WriteImage(const QImage& bitmap, int width, int height, const QString& path,
                 const QString& kind)
@@ -62,8 +64,7 @@ bool SaveBitmapImage(const QImage& bitmap, int width, int height, const QString&
     return true;
 }
 
-LoadedPicture ReencodeAsJpeg(const QImage& bitmap, int width, int height,
-                             const QString& workFolder)
+LoadedPicture ReencodeAsJpeg(const QImage& bitmap, int width, int height, const QString& workFolder)
 {
     if (workFolder.isEmpty()) {
         ShowMessage(30001);

@@ -10,7 +10,8 @@
 #include <QString>
 #include <optional>
 
-namespace tavelin {
+namespace tavelin
+{
 
 // The image format Qt writes for a MIME type ("image/jpeg" -> "jpeg"),
 // compared exactly; nothing when no writer offers it.

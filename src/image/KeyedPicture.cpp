@@ -9,9 +9,11 @@
 #include <QImageReader>
 #include <QScreen>
 
-namespace tavelin {
+namespace tavelin
+{
 
-namespace {
+namespace
+{
 
 constexpr std::int32_t White = 0xFFFFFF;
 constexpr std::int32_t Black = 0x000000;
@@ -31,8 +33,7 @@ std::int32_t ToColourRef(QRgb rgb)
 }
 
 // Calls f(pixel&) for every pixel of an ARGB32 image, in memory order.
-template <typename F>
-void ForEachPixel(QImage& image, F&& f)
+template <typename F> void ForEachPixel(QImage& image, F&& f)
 {
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -141,8 +142,8 @@ LoadedPicture LoadKeyedPicture(const QString& path, const QString& kind, bool sk
     // A BMP's fourth byte is not trusted as alpha: its transparent colour
     // comes from BmpTransparentColour, and the colours stay as stored.
     const bool usesAlpha = kind != u"bmp" && decoded.hasAlphaChannel();
-    QImage bitmap = decoded.convertToFormat(usesAlpha ? QImage::Format_ARGB32
-                                                      : QImage::Format_RGB32);
+    QImage bitmap =
+        decoded.convertToFormat(usesAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (bitmap.isNull()) {
         ShowMessage(30001);
         return {};

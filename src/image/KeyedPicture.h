@@ -8,7 +8,8 @@
 #include <QString>
 #include <cstdint>
 
-namespace tavelin {
+namespace tavelin
+{
 
 // Bits per pixel of the screen (32 without one).
 int DisplayDepth();

@@ -11,9 +11,11 @@
 #include <QPainter>
 #include <QStandardPaths>
 
-namespace tavelin {
+namespace tavelin
+{
 
-namespace {
+namespace
+{
 
 const QString IconFileName = QStringLiteral("DefIcon.bmp");
 
@@ -25,12 +27,13 @@ QString UserIconFolder()
 
 // Where the icon file is looked for, in order: beside the program, then the
 // per-user data folder (used when the program's folder is read-only).
-QStringList IconCandidates()
+QStringList IconCandidates(const QString& programFolder, const QString& userFolder)
 {
-    QStringList paths{QDir(QCoreApplication::applicationDirPath()).filePath(IconFileName)};
-    const QString user = UserIconFolder();
-    if (!user.isEmpty())
-        paths << QDir(user).filePath(IconFileName);
+    QStringList paths;
+    for (const QString& folder : {programFolder, userFolder}) {
+        if (!folder.isEmpty())
+            paths << QDir(folder).filePath(IconFileName);
+    }
     return paths;
 }
 
@@ -63,7 +66,19 @@ QImage BuiltInIcon()
 
 QString DefaultIconPath()
 {
-    const QStringList candidates = IconCandidates();
+    return DefaultIconPath(QCoreApplication::applicationDirPath(), UserIconFolder());
+}
+
+PicturePtr LoadDefaultIcon()
+{
+    return LoadDefaultIcon(QCoreApplication::applicationDirPath(), UserIconFolder());
+}
+
+QString DefaultIconPath(const QString& programFolder, const QString& userFolder)
+{
+    const QStringList candidates = IconCandidates(programFolder, userFolder);
+    if (candidates.isEmpty())
+        return {};
     for (const QString& path : candidates) {
         if (QFileInfo::exists(path))
             return path;
@@ -75,15 +90,18 @@ QString DefaultIconPath()
     return candidates.last();
 }
 
-PicturePtr LoadDefaultIcon()
+PicturePtr LoadDefaultIcon(const QString& programFolder, const QString& userFolder)
 {
-    QString path = DefaultIconPath();
+    QString path = DefaultIconPath(programFolder, userFolder);
+    if (path.isEmpty())
+        return nullptr;
     if (!QFileInfo::exists(path)) {
         const QImage icon = BuiltInIcon();
         bool written = false;
-        for (const QString& candidate : IconCandidates()) {
+        for (const QString& candidate : IconCandidates(programFolder, userFolder)) {
             QDir().mkpath(QFileInfo(candidate).absolutePath());
-            if (SaveBitmapImage(icon, IconCell, IconCell, candidate, QStringLiteral("bmp"))) {
+            if (FolderWritable(candidate) &&
+                SaveBitmapImage(icon, IconCell, IconCell, candidate, QStringLiteral("bmp"))) {
                 path = candidate;
                 written = true;
                 break;
@@ -107,10 +125,14 @@ QImage BuildLayerIcon(const Picture& picture, const LayerRec& layer)
                     1, 0x000000, int(PictureMode::TopLeft), -1);
     }
     switch (layer.iconPos) {
-    case 1: return cell.mirrored(true, false);
-    case 2: return cell.mirrored(true, true);
-    case 3: return cell.mirrored(false, true);
-    default: return cell;
+    case 1:
+        return cell.mirrored(true, false);
+    case 2:
+        return cell.mirrored(true, true);
+    case 3:
+        return cell.mirrored(false, true);
+    default:
+        return cell;
     }
 }
 

@@ -7,7 +7,8 @@
 #include <QImage>
 #include <QString>
 
-namespace tavelin {
+namespace tavelin
+{
 
 struct LayerRec;
 
@@ -18,6 +19,11 @@ QString DefaultIconPath();
 // The whole content of "DefIcon.bmp" as a picture, writing the file from the
 // built-in icon first when it is missing. Null when it cannot be read.
 PicturePtr LoadDefaultIcon();
+
+// The same with the two folders given: the program's folder and the per-user
+// folder used when the program's cannot be written.
+QString DefaultIconPath(const QString& programFolder, const QString& userFolder);
+PicturePtr LoadDefaultIcon(const QString& programFolder, const QString& userFolder);
 
 // Renders a layer's icon picture into its 64 x 64 cell: black fill, the
 // picture at actual size, mirrored or rotated for iconPos 1, 2, 3.

@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <cstring>
 
-namespace tavelin {
+namespace tavelin
+{
 
-namespace {
+namespace
+{
 
 QColor FromColorRef(std::uint32_t c)
 {
@@ -38,10 +40,14 @@ QPoint SourceOrigin(int mode, QSize picture, QSize target)
     const int right = picture.width() - target.width();
     const int bottom = picture.height() - target.height();
     switch (mode) {
-    case int(PictureMode::BottomRight): return {right, bottom};
-    case int(PictureMode::TopRight): return {right, 0};
-    case int(PictureMode::BottomLeft): return {0, bottom};
-    default: return {0, 0};
+    case int(PictureMode::BottomRight):
+        return {right, bottom};
+    case int(PictureMode::TopRight):
+        return {right, 0};
+    case int(PictureMode::BottomLeft):
+        return {0, bottom};
+    default:
+        return {0, 0};
     }
 }
 
@@ -49,20 +55,20 @@ QPoint SourceOrigin(int mode, QSize picture, QSize target)
 // which is several times faster than blending every pixel of it. Only taken
 // where the result is the same as the painter's: a 32-bit image device, no
 // scaling, rotation or clipping, plain source-over at full opacity.
-bool BlitKeyedRuns(QPainter& painter, const Picture& picture, std::uint32_t key,
-                   const QRect& shown, QPoint at)
+bool BlitKeyedRuns(QPainter& painter, const Picture& picture, std::uint32_t key, const QRect& shown,
+                   QPoint at)
 {
     if (painter.device()->devType() != QInternal::Image)
         return false;
     auto* surface = static_cast<QImage*>(painter.device());
     const QImage::Format format = surface->format();
-    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32
-        && format != QImage::Format_ARGB32_Premultiplied)
+    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+        format != QImage::Format_ARGB32_Premultiplied)
         return false;
     const QTransform transform = painter.combinedTransform();
-    if (transform.type() > QTransform::TxTranslate || painter.hasClipping()
-        || painter.compositionMode() != QPainter::CompositionMode_SourceOver
-        || painter.opacity() != 1.0 || surface->devicePixelRatio() != 1.0)
+    if (transform.type() > QTransform::TxTranslate || painter.hasClipping() ||
+        painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
+        painter.opacity() != 1.0 || surface->devicePixelRatio() != 1.0)
         return false;
     const qreal dxf = transform.dx(), dyf = transform.dy();
     if (dxf != qreal(int(dxf)) || dyf != qreal(int(dyf)))
@@ -87,8 +93,8 @@ bool BlitKeyedRuns(QPainter& painter, const Picture& picture, std::uint32_t key,
         for (std::int32_t r = runs.rowStart[std::size_t(y)]; r < runs.rowStart[std::size_t(y) + 1];
              ++r) {
             const int begin = std::max(runs.runs[std::size_t(r)].first, left);
-            const int end = std::min(runs.runs[std::size_t(r)].first + runs.runs[std::size_t(r)].second,
-                                     right);
+            const int end =
+                std::min(runs.runs[std::size_t(r)].first + runs.runs[std::size_t(r)].second, right);
             if (end > begin)
                 std::memcpy(to + begin, from + begin, std::size_t(end - begin) * 4);
         }

@@ -10,7 +10,8 @@
 
 class QPainter;
 
-namespace tavelin {
+namespace tavelin
+{
 
 enum class PictureMode : int {
     Fit = 0,         // whole picture scaled into the rectangle, proportions kept, centred

@@ -7,7 +7,8 @@
 #include <QIODevice>
 #include <new>
 
-namespace tavelin {
+namespace tavelin
+{
 
 QSize PictureSize(const Picture* picture)
 {
@@ -29,7 +30,8 @@ bool WritePictureBytes(const Picture& picture, QIODevice& file)
     return file.write(bytes) == bytes.size();
 }
 
-namespace {
+namespace
+{
 
 // Reads exactly n bytes; empty on a short read or when memory is short.
 bool ReadExactly(QIODevice& file, qint64 n, QByteArray& out)
@@ -76,8 +78,8 @@ LoadedPicture LoadPictureFile(const QString& path)
     QByteArray bytes;
     if (!ReadExactly(file, length, bytes))
         return {};
-    QImage image;
-    if (!image.loadFromData(bytes) || image.isNull())
+    QImage image = DecodeImageBytes(bytes);
+    if (image.isNull())
         return {};
     LoadedPicture loaded;
     loaded.size = image.size();

@@ -9,7 +9,8 @@
 
 class QIODevice;
 
-namespace tavelin {
+namespace tavelin
+{
 
 // A picture together with what its loader learnt about it.
 struct LoadedPicture {
@@ -20,11 +21,17 @@ struct LoadedPicture {
 
 // Pixel width and height; (0, 0) for no picture or one that does not decode.
 QSize PictureSize(const Picture* picture);
-inline QSize PictureSize(const PicturePtr& picture) { return PictureSize(picture.get()); }
+inline QSize PictureSize(const PicturePtr& picture)
+{
+    return PictureSize(picture.get());
+}
 
 // Length of the encoded bytes (what WritePictureBytes writes); 0 for none.
 qint64 PictureByteSize(const Picture* picture);
-inline qint64 PictureByteSize(const PicturePtr& picture) { return PictureByteSize(picture.get()); }
+inline qint64 PictureByteSize(const PicturePtr& picture)
+{
+    return PictureByteSize(picture.get());
+}
 
 // Appends the encoded bytes to `file`. Nothing is written for a picture
 // without bytes. False when the device refuses the write.

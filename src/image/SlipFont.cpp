@@ -4,7 +4,8 @@
 #include <QStringList>
 #include <algorithm>
 
-namespace tavelin {
+namespace tavelin
+{
 
 QFont CreateSlipFont(const QString& face, bool bold, int pointSize, int logicalDpiY)
 {

@@ -6,7 +6,8 @@
 
 class QPaintDevice;
 
-namespace tavelin {
+namespace tavelin
+{
 
 // face (or "Meiryo UI" when empty), bold or normal weight, and a pixel size
 // of pointSize x the device's vertical logical dots per inch / 72. The size

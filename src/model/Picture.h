@@ -10,7 +10,8 @@
 #include <utility>
 #include <vector>
 
-namespace tavelin {
+namespace tavelin
+{
 
 // A copy of `image` in premultiplied ARGB in which every pixel whose colour is
 // exactly `colourRef` (0x00BBGGRR) is fully transparent and every other pixel
@@ -26,11 +27,18 @@ struct OpaqueRuns {
 };
 OpaqueRuns FindOpaqueRuns(const QImage& keyed);
 
-class Picture {
+// Decodes image file bytes (any kind Qt reads, by content); a null image
+// when they do not decode.
+QImage DecodeImageBytes(const QByteArray& bytes);
+
+class Picture
+{
 public:
     explicit Picture(QByteArray encoded) : m_bytes(std::move(encoded)) {}
     Picture(QByteArray encoded, QImage decoded)
-        : m_bytes(std::move(encoded)), m_image(std::move(decoded)), m_decodeTried(true) {}
+        : m_bytes(std::move(encoded)), m_image(std::move(decoded)), m_decodeTried(true)
+    {
+    }
 
     const QByteArray& bytes() const { return m_bytes; }
     qsizetype byteSize() const { return m_bytes.size(); }
@@ -40,7 +48,7 @@ public:
     {
         if (!m_decodeTried) {
             m_decodeTried = true;
-            m_image.loadFromData(m_bytes);
+            m_image = DecodeImageBytes(m_bytes);
         }
         return m_image;
     }

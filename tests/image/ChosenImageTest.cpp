@@ -1,10 +1,10 @@
 // From a picked image file to the model's picture: which files become keyed
 // BMPs and which JPEGs, the key colours, and the slip width cap.
 
+#include "image/ChosenImage.h"
 #include "ImageFixtures.h"
 #include "app/Messages.h"
 #include "app/Settings.h"
-#include "image/ChosenImage.h"
 #include "image/ImageEncoding.h"
 #include "support/TestSupport.h"
 
@@ -14,13 +14,20 @@
 using namespace tavelin;
 using tavelin::test::TempDir;
 
-namespace {
+namespace
+{
 
 constexpr std::int32_t Magenta = 0xFF00FF;
 constexpr std::int32_t White = 0xFFFFFF;
 
-bool IsBmp(const PicturePtr& p) { return p && p->bytes().startsWith("BM"); }
-bool IsJpeg(const PicturePtr& p) { return p && p->bytes().startsWith("\xFF\xD8"); }
+bool IsBmp(const PicturePtr& p)
+{
+    return p && p->bytes().startsWith("BM");
+}
+bool IsJpeg(const PicturePtr& p)
+{
+    return p && p->bytes().startsWith("\xFF\xD8");
+}
 
 // 8 x 4: left half transparent (colour bits black), right half opaque blue,
 // with one opaque near-white and one opaque white pixel.
@@ -43,7 +50,8 @@ QByteArray Background(int r, int g, int b)
     return test::PngChunk("bKGD", QByteArray(data, 6));
 }
 
-class ChosenImageTest : public ::testing::Test {
+class ChosenImageTest : public ::testing::Test
+{
 protected:
     void SetUp() override { test::ResetSettings(); }
     QString write(const QString& name, const QByteArray& bytes)
@@ -137,8 +145,8 @@ TEST_F(ChosenImageTest, GifWithTransparentIndexIsKeyed)
 TEST_F(ChosenImageTest, ThirtyTwoBitBmpIsKeyedOnItsFirstTransparentPixel)
 {
     // Bottom row first: (0,1) opaque red, (1,1) transparent green, top row opaque.
-    const std::vector<std::uint8_t> pixels{0, 0, 255, 255, 0, 255, 0, 0,
-                                           255, 0, 0, 255, 9, 9, 9, 255};
+    const std::vector<std::uint8_t> pixels{0,   0, 255, 255, 0, 255, 0, 0,
+                                           255, 0, 0,   255, 9, 9,   9, 255};
     const ChosenPicture chosen = choose(write("a.bmp", test::Bmp32(2, 2, pixels)));
     ASSERT_TRUE(IsBmp(chosen.picture));
     EXPECT_EQ(chosen.key, 0x00FF00);
@@ -202,8 +210,7 @@ TEST_F(ChosenImageTest, WideSlipPictureIsCappedAtImageWidth)
     settings::WriteInt(QStringLiteral("KanSet"), QStringLiteral("ImageW"), 200);
     EXPECT_EQ(choose(save("w2.jpg", wide, "jpeg")).size, QSize(200, 100));
     // Maps and icons are not capped.
-    EXPECT_EQ(choose(save("w3.jpg", wide, "jpeg"), ImageUse::BackgroundMap).size,
-              QSize(1000, 500));
+    EXPECT_EQ(choose(save("w3.jpg", wide, "jpeg"), ImageUse::BackgroundMap).size, QSize(1000, 500));
 }
 
 TEST_F(ChosenImageTest, KeyedSlipPictureStaysKeyedWhenScaled)
@@ -213,8 +220,8 @@ TEST_F(ChosenImageTest, KeyedSlipPictureStaysKeyedWhenScaled)
     for (int y = 100; y < 400; ++y)
         for (int x = 300; x < 700; ++x)
             wide.setPixel(x, y, qRgb(200, 30, 30));
-    const ChosenPicture chosen = choose(
-        write("wide.png", test::PngWithChunks(wide, Background(255, 0, 255))));
+    const ChosenPicture chosen =
+        choose(write("wide.png", test::PngWithChunks(wide, Background(255, 0, 255))));
     ASSERT_TRUE(IsBmp(chosen.picture));
     EXPECT_EQ(chosen.key, Magenta);
     EXPECT_EQ(PictureSize(chosen.picture), QSize(500, 250));

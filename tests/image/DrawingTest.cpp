@@ -11,15 +11,20 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFontInfo>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 using namespace tavelin;
 using tavelin::test::TempDir;
 
-namespace {
+namespace
+{
 
 constexpr QRgb Red = 0xFFFF0000, Green = 0xFF00FF00, Blue = 0xFF0000FF, Yellow = 0xFFFFFF00;
 constexpr QRgb Grey = 0xFF808080;
@@ -41,7 +46,8 @@ QImage Quadrants(int w, int h)
     QImage image(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, y < h / 2 ? (x < w / 2 ? Red : Green) : (x < w / 2 ? Blue : Yellow));
+            image.setPixel(x, y,
+                           y < h / 2 ? (x < w / 2 ? Red : Green) : (x < w / 2 ? Blue : Yellow));
     return image;
 }
 
@@ -129,6 +135,60 @@ TEST(DrawPicture, KeyLeavesOutExactlyThatColour)
     }
 }
 
+TEST(DrawPicture, KeyedDrawingMatchesThePainterAtEdgesAndUnderTransforms)
+{
+    // The keyed fast path writes into the surface itself; it must agree with
+    // the painter's own drawing wherever the picture is cut by the edges,
+    // moved by a translation or limited by a clip.
+    QImage image = Quadrants(12, 10);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 12; ++x)
+            if ((x + y) % 3 == 0)
+                image.setPixel(x, y, qRgb(255, 255, 255));
+    const PicturePtr picture = MakePicture(image);
+    const QImage keyed = KeyedCopy(image, 0xFFFFFF);
+    const struct {
+        const char* what;
+        QRect target;
+        int mode;
+        QPoint translate;
+        QRect clip; // empty: none
+    } cases[] = {
+        {"inside", {3, 4, 12, 10}, 1, {}, {}},
+        {"cut at the top-left", {-5, -3, 12, 10}, 1, {}, {}},
+        {"cut at the bottom-right", {14, 12, 12, 10}, 1, {}, {}},
+        {"wholly outside", {40, 40, 12, 10}, 1, {}, {}},
+        {"part of the picture", {2, 2, 5, 4}, 2, {}, {}},
+        {"translated", {0, 0, 12, 10}, 1, {9, 13}, {}},
+        {"translated off the surface", {0, 0, 12, 10}, 1, {-7, 15}, {}},
+        {"clipped", {2, 2, 12, 10}, 1, {}, {4, 3, 5, 4}},
+        {"larger than the picture", {1, 1, 20, 20}, 3, {}, {}},
+    };
+    for (const auto& c : cases) {
+        QImage fast = Surface(20, 18);
+        QImage reference = Surface(20, 18);
+        {
+            QPainter p(&fast);
+            p.translate(c.translate);
+            if (!c.clip.isEmpty())
+                p.setClipRect(c.clip);
+            DrawPicture(p, picture.get(), c.target, {12, 10}, 0, 0, c.mode, 0xFFFFFF);
+        }
+        {
+            QPainter p(&reference);
+            p.translate(c.translate);
+            if (!c.clip.isEmpty())
+                p.setClipRect(c.clip);
+            const int sx = (c.mode == 2 || c.mode == 3) ? 12 - c.target.width() : 0;
+            const int sy = c.mode == 2 ? 10 - c.target.height() : 0;
+            const QRect source = QRect(sx, sy, c.target.width(), c.target.height());
+            const QRect shown = source.intersected(keyed.rect());
+            p.drawImage(c.target.topLeft() + (shown.topLeft() - source.topLeft()), keyed, shown);
+        }
+        EXPECT_EQ(fast, reference) << c.what;
+    }
+}
+
 TEST(DrawPicture, FrameLiesJustOutsideTheRectangle)
 {
     const PicturePtr picture = MakePicture(Quadrants(10, 10));
@@ -168,11 +228,10 @@ TEST(BuildLayerIcon, CellIsTransformedForIconPosition)
         int iconPos;
         QPoint mark, blue, black;
     } cases[] = {
-        {0, {0, 0}, {39, 29}, {63, 63}},
-        {4, {0, 0}, {39, 29}, {63, 63}},
-        {1, {63, 0}, {24, 29}, {0, 63}},  // mirrored left-right
-        {2, {63, 63}, {24, 34}, {0, 0}},  // rotated by 180 degrees
-        {3, {0, 63}, {39, 34}, {63, 0}},  // mirrored top-bottom
+        {0, {0, 0}, {39, 29}, {63, 63}}, {4, {0, 0}, {39, 29}, {63, 63}},
+        {1, {63, 0}, {24, 29}, {0, 63}}, // mirrored left-right
+        {2, {63, 63}, {24, 34}, {0, 0}}, // rotated by 180 degrees
+        {3, {0, 63}, {39, 34}, {63, 0}}, // mirrored top-bottom
     };
     for (const auto& c : cases) {
         LayerRec layer{};
@@ -224,6 +283,32 @@ TEST(LoadDefaultIcon, WritesTheBuiltInIconOnceThenReadsIt)
     QFile::remove(path);
 }
 
+TEST(LoadDefaultIcon, FallsBackToTheUserFolder)
+{
+    TempDir dir;
+    // A program "folder" that cannot take a file (it is a file itself).
+    const QString program = dir.file("program");
+    ASSERT_TRUE(test::WriteBytes(program, "x"));
+    const QString user = dir.file("user/Tavelin");
+    ScriptedMessages messages;
+    EXPECT_EQ(DefaultIconPath(program, user), user + QStringLiteral("/DefIcon.bmp"));
+    const PicturePtr icon = LoadDefaultIcon(program, user);
+    ASSERT_TRUE(icon);
+    EXPECT_EQ(PictureSize(icon), QSize(64, 64));
+    EXPECT_TRUE(QFile::exists(user + QStringLiteral("/DefIcon.bmp")));
+    EXPECT_TRUE(messages.records.empty());
+
+    // A file beside the program wins over the user's copy.
+    const QString folder = dir.file("bin");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QImage own(3, 3, QImage::Format_RGB32);
+    own.fill(Blue);
+    ASSERT_TRUE(own.save(folder + QStringLiteral("/DefIcon.bmp"), "bmp"));
+    EXPECT_EQ(PictureSize(LoadDefaultIcon(folder, user)), QSize(3, 3));
+    // Nowhere to write: no picture (the layer add then fails).
+    EXPECT_EQ(LoadDefaultIcon(program, QString()), nullptr);
+}
+
 TEST(SaveBitmapImage, EncodesJpegAndBmpOrFailsWithMessage)
 {
     TempDir dir;
@@ -262,18 +347,16 @@ TEST(CreateSlipFont, FaceWeightAndPixelHeight)
     EXPECT_EQ(bold.weight(), QFont::Bold);
     EXPECT_EQ(bold.pixelSize(), 15);
 
-    // Japanese slip text renders even where the face is not installed.
-    QImage surface(80, 30, QImage::Format_RGB32);
-    surface.fill(Qt::white);
-    {
-        QPainter p(&surface);
-        p.setFont(CreateSlipFont(QString(), false, 12, surface));
-        p.setPen(Qt::black);
-        p.drawText(QRect(0, 0, 80, 30), Qt::AlignCenter, QStringLiteral("付箋"));
+    // Japanese slip text gets real glyphs (not boxes) where the face is not
+    // installed: font matching falls back to an installed Japanese font.
+    QTextLayout layout(QStringLiteral("付箋"), CreateSlipFont(QString(), false, 12, 96));
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    ASSERT_FALSE(runs.isEmpty());
+    for (const QGlyphRun& run : runs) {
+        for (quint32 glyph : run.glyphIndexes())
+            EXPECT_NE(glyph, 0u) << run.rawFont().familyName().toStdString();
     }
-    int dark = 0;
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 80; ++x)
-            dark += qGray(surface.pixel(x, y)) < 128;
-    EXPECT_GT(dark, 20);
 }

@@ -3,9 +3,11 @@
 #include <QBuffer>
 #include <QFile>
 
-namespace tavelin::test {
+namespace tavelin::test
+{
 
-namespace {
+namespace
+{
 
 std::uint32_t Crc32(const QByteArray& bytes)
 {

@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-namespace tavelin::test {
+namespace tavelin::test
+{
 
 // A PNG chunk: length, type, data, CRC.
 QByteArray PngChunk(const char* type, const QByteArray& data);

@@ -1,8 +1,8 @@
 // Pictures keep the bytes they came from; image kinds by file name.
 
+#include "image/PictureIo.h"
 #include "ImageFixtures.h"
 #include "app/Messages.h"
-#include "image/PictureIo.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>
@@ -12,7 +12,8 @@
 using namespace tavelin;
 using tavelin::test::TempDir;
 
-namespace {
+namespace
+{
 
 QByteArray EncodedImage(const char* format, QSize size, QColor colour)
 {
@@ -93,10 +94,10 @@ TEST(ImageFileType, KindsByExtension)
         const char* path;
         const char* kind; // nullptr: refused
     } cases[] = {
-        {"photo.JPG", "jpeg"},      {"/a/b/map.jpeg", "jpeg"}, {"x.Gif", "gif"},
-        {"x.bmp", "bmp"},           {"x.PNG", "png"},          {"x.tif", "tiff"},
-        {"x.TIFF", "tiff"},         {"archive.tar.png", "png"}, {"photo.webp", nullptr},
-        {"noextension", nullptr},   {"dir.jpg/file", nullptr}, {"x.jpg.txt", nullptr},
+        {"photo.JPG", "jpeg"},    {"/a/b/map.jpeg", "jpeg"},  {"x.Gif", "gif"},
+        {"x.bmp", "bmp"},         {"x.PNG", "png"},           {"x.tif", "tiff"},
+        {"x.TIFF", "tiff"},       {"archive.tar.png", "png"}, {"photo.webp", nullptr},
+        {"noextension", nullptr}, {"dir.jpg/file", nullptr},  {"x.jpg.txt", nullptr},
     };
     for (const auto& c : cases) {
         ScriptedMessages messages;
@@ -111,4 +112,25 @@ TEST(ImageFileType, KindsByExtension)
             EXPECT_EQ(messages.records[0].style, MessageStyle::Information);
         }
     }
+}
+
+TEST(PictureDecode, LargePicturesDecodeExactly)
+{
+    // Large enough for the pixel buffer to be prepared ahead of the decoder.
+    QImage image(2100, 2100, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x & 255, y & 255, (x ^ y) & 255));
+    for (const char* format : {"bmp", "png"}) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(image.save(&buffer, format));
+        const Picture picture(bytes);
+        ASSERT_EQ(PictureSize(&picture), image.size()) << format;
+        EXPECT_EQ(picture.image().convertToFormat(QImage::Format_RGB32), image) << format;
+    }
+    const Picture grey(EncodedImage("jpeg", {3000, 3000}, QColor(128, 128, 128)));
+    EXPECT_EQ(PictureSize(&grey), QSize(3000, 3000));
+    EXPECT_LE(qAbs(qGray(grey.image().pixel(2999, 2999)) - 128), 2);
 }

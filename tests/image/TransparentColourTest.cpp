@@ -11,7 +11,8 @@
 using namespace tavelin;
 using tavelin::test::TempDir;
 
-namespace {
+namespace
+{
 
 // Pixels as blue, green, red, alpha.
 std::vector<std::uint8_t> Pixels(std::initializer_list<std::array<std::uint8_t, 4>> list)
@@ -33,8 +34,8 @@ TEST(BmpTransparentColour, FirstTransparentPixelGivesKey)
     } cases[] = {
         {"first alpha-0 pixel is green",
          test::Bmp32(3, 1, Pixels({{1, 2, 3, 255}, {0, 255, 0, 0}, {255, 0, 0, 0}})), 0x00FF00},
-        {"alpha 237 counts too",
-         test::Bmp32(2, 1, Pixels({{0x30, 0x20, 0x10, 237}, {0, 0, 0, 0}})), 0x302010},
+        {"alpha 237 counts too", test::Bmp32(2, 1, Pixels({{0x30, 0x20, 0x10, 237}, {0, 0, 0, 0}})),
+         0x302010},
         {"no transparent pixel", test::Bmp32(2, 1, Pixels({{1, 2, 3, 255}, {4, 5, 6, 1}})), -1},
         {"image size field 0 still searches the pixels",
          test::Bmp32(2, 1, Pixels({{1, 2, 3, 255}, {0, 0, 255, 0}}), 0), 0x0000FF},
@@ -96,7 +97,8 @@ TEST(PngTransparentColour, ChunksGiveKey)
 {
     using test::BarePng;
     using test::PngChunk;
-    const QByteArray magentaBackground = PngChunk("bKGD", QByteArray("\x01\xFF\x02\x00\x03\xFF", 6));
+    const QByteArray magentaBackground =
+        PngChunk("bKGD", QByteArray("\x01\xFF\x02\x00\x03\xFF", 6));
     const struct {
         const char* what;
         QByteArray png;
@@ -105,27 +107,28 @@ TEST(PngTransparentColour, ChunksGiveKey)
     } cases[] = {
         {"RGBA with bKGD takes the low bytes", BarePng(6, magentaBackground), true, 0xFF00FF},
         {"RGBA without bKGD is white", BarePng(6, {}), true, 0xFFFFFF},
-        {"grey+alpha bKGD is a grey", BarePng(4, PngChunk("bKGD", QByteArray("\x00\x80", 2))),
-         true, 0x808080},
+        {"grey+alpha bKGD is a grey", BarePng(4, PngChunk("bKGD", QByteArray("\x00\x80", 2))), true,
+         0x808080},
         {"grey+alpha without bKGD is white", BarePng(4, {}), true, 0xFFFFFF},
         {"truncated bKGD counts as none", BarePng(6, PngChunk("bKGD", QByteArray("\x00\x10", 2))),
          true, 0xFFFFFF},
         {"bKGD text inside a text chunk is not the chunk",
-         BarePng(6, PngChunk("tEXt", QByteArray("Comment\0bKGD\x01\x02\x03\x04\x05\x06", 18))), true, 0xFFFFFF},
+         BarePng(6, PngChunk("tEXt", QByteArray("Comment\0bKGD\x01\x02\x03\x04\x05\x06", 18))),
+         true, 0xFFFFFF},
         {"palette: first entry not fully opaque",
-         BarePng(3, PngChunk("PLTE", QByteArray("\x10\x20\x30\x40\x50\x60\x70\x80\x90", 9))
-                        + PngChunk("tRNS", QByteArray("\xFF\x00", 2))),
+         BarePng(3, PngChunk("PLTE", QByteArray("\x10\x20\x30\x40\x50\x60\x70\x80\x90", 9)) +
+                        PngChunk("tRNS", QByteArray("\xFF\x00", 2))),
          true, 0x605040},
         {"palette: all opaque",
-         BarePng(3, PngChunk("PLTE", QByteArray("\x10\x20\x30", 3))
-                        + PngChunk("tRNS", QByteArray("\xFF", 1))),
+         BarePng(3, PngChunk("PLTE", QByteArray("\x10\x20\x30", 3)) +
+                        PngChunk("tRNS", QByteArray("\xFF", 1))),
          true, -1},
         {"palette: tRNS entry past the palette",
-         BarePng(3, PngChunk("PLTE", QByteArray("\x10\x20\x30", 3))
-                        + PngChunk("tRNS", QByteArray("\xFF\x00", 2))),
+         BarePng(3, PngChunk("PLTE", QByteArray("\x10\x20\x30", 3)) +
+                        PngChunk("tRNS", QByteArray("\xFF\x00", 2))),
          true, -1},
-        {"palette without tRNS", BarePng(3, PngChunk("PLTE", QByteArray("\x10\x20\x30", 3))),
-         true, -1},
+        {"palette without tRNS", BarePng(3, PngChunk("PLTE", QByteArray("\x10\x20\x30", 3))), true,
+         -1},
         {"truecolour with tRNS has no key",
          BarePng(2, PngChunk("tRNS", QByteArray("\x00\x01\x00\x02\x00\x03", 6))), true, -1},
         {"bad signature", QByteArray("\x89PNX\r\n\x1a\n") + QByteArray(40, 'a'), false, -1},
@@ -144,11 +147,13 @@ TEST(PngTransparentColour, ChunkLengthsPastTheEndAreBounded)
 {
     // A chunk claiming 4 GB, and every cut of a real file: no read past the end.
     QByteArray huge = test::BarePng(6, {});
-    huge.insert(8 + 25, QByteArray("\xFF\xFF\xFF\xF0" "bKGD", 8));
+    huge.insert(8 + 25, QByteArray("\xFF\xFF\xFF\xF0"
+                                   "bKGD",
+                                   8));
     std::int32_t key = 0;
     EXPECT_TRUE(CPNGSub::TransparentColourFromBytes(huge, key));
-    const QByteArray full = test::BarePng(
-        3, test::PngChunk("PLTE", QByteArray("\x10\x20\x30", 3)) + test::PngChunk("tRNS", QByteArray(1, '\0')));
+    const QByteArray full = test::BarePng(3, test::PngChunk("PLTE", QByteArray("\x10\x20\x30", 3)) +
+                                                 test::PngChunk("tRNS", QByteArray(1, '\0')));
     for (qsizetype n = 0; n <= full.size(); ++n)
         CPNGSub::TransparentColourFromBytes(full.left(n), key);
     EXPECT_EQ(key, 0x302010);
