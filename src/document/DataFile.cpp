@@ -259,8 +259,7 @@ DataFileResult ReadInto(QIODevice& file, RouteModel& model)
     ok.version = static_cast<int>(version);
     // A rendered icon that could not be built is a memory shortage; the
     // layer keeps its picture, so the document itself is complete.
-    if (iconBuildFailed)
-        ShowMessage(MsgOutOfMemory);
+    ok.iconCellsMissing = iconBuildFailed;
     return ok;
 }
 
@@ -350,6 +349,8 @@ bool DataFileReader(QIODevice& file, RouteModel& model)
     const DataFileResult result = ReadDataFile(file, model);
     if (!result.ok())
         ShowMessage(result.messageId, nullptr, result.prefix, MessageStyle::Error);
+    else if (result.iconCellsMissing)
+        ShowMessage(MsgOutOfMemory);
     return result.ok();
 }
 

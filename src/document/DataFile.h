@@ -43,6 +43,9 @@ struct DataFileResult {
     int messageId = 0;
     QString prefix;
     int version = 0;
+    // Read in full, but a rendered icon could not be built (memory short);
+    // DataFileReader shows 30001 for it.
+    bool iconCellsMissing = false;
     bool ok() const { return messageId == 0; }
 };
 DataFileResult ReadDataFile(QIODevice& file, RouteModel& model);

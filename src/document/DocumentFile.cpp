@@ -18,6 +18,7 @@
 namespace tavelin {
 namespace {
 
+constexpr int MsgOutOfMemory = 30001;
 constexpr int MsgSaveFailed = 30018;
 constexpr int MsgOpenFailed = 30026;
 constexpr int MsgFolderCannotOpen = 30066;
@@ -119,6 +120,8 @@ OpenResult OpenDocument(const QString& path, RouteModel& model, int* version)
         ShowMessage(read.messageId, nullptr, read.prefix, MessageStyle::Error);
         return OpenResult::Refused;
     }
+    if (read.iconCellsMissing)
+        ShowMessage(MsgOutOfMemory);
     if (version)
         *version = read.version;
     return OpenResult::Opened;

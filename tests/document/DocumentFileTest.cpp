@@ -225,5 +225,36 @@ TEST_F(DocumentFileTest, WorkingFolderUnavailable)
     EXPECT_TRUE(DocFiles().isEmpty());
 }
 
+TEST_F(DocumentFileTest, DataFileThatCannotBeCreated)
+{
+    // A folder where the data file would go.
+    ASSERT_TRUE(QDir().mkpath(work + QStringLiteral("/route.tvn")));
+    ScriptedMessages messages;
+    EXPECT_FALSE(SaveDocument(docs.file(QStringLiteral("route.tvn")), model));
+    ASSERT_EQ(messages.ids(), std::vector<int>{30026});
+    EXPECT_EQ(messages.records[0].prefix, QDir::toNativeSeparators(work + QStringLiteral("/route.tvn")) + QLatin1Char('\n'));
+    EXPECT_TRUE(DocFiles().isEmpty());
+}
+
+TEST_F(DocumentFileTest, TwoMembersLastIsReadAndNoneIsLeft)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("gcab")).isEmpty())
+        GTEST_SKIP() << "gcab is not installed";
+    const QByteArray bytes = DataFileBytes(model);
+    ASSERT_TRUE(WriteFile(tmp.file(QStringLiteral("first.tvn")), "not a data file"));
+    ASSERT_TRUE(WriteFile(tmp.file(QStringLiteral("second.tvn")), bytes));
+    QProcess gcab;
+    gcab.start(QStringLiteral("gcab"), {QStringLiteral("-c"), QStringLiteral("-n"), QStringLiteral("-z"),
+                                        docs.file(QStringLiteral("two.tvn")), tmp.file(QStringLiteral("first.tvn")),
+                                        tmp.file(QStringLiteral("second.tvn"))});
+    ASSERT_TRUE(gcab.waitForFinished(30000));
+    ASSERT_EQ(gcab.exitCode(), 0);
+    RouteModel back;
+    back.Allocate();
+    ASSERT_EQ(OpenDocument(docs.file(QStringLiteral("two.tvn")), back), OpenResult::Opened);
+    EXPECT_EQ(DataFileBytes(back), bytes);
+    EXPECT_TRUE(WorkFiles().isEmpty());
+}
+
 } // namespace
 } // namespace tavelin

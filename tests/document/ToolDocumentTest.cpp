@@ -34,7 +34,12 @@ ToolRun Tool(const QStringList& args, const QString& tmp)
 TEST(ToolDocument, InfoPrintsEveryFieldAndResaveKeepsThem)
 {
     test::TempDir tmp, docs;
+    const QByteArray savedTmp = qgetenv("TMPDIR");
     qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+    struct Restore {
+        QByteArray value;
+        ~Restore() { qputenv("TMPDIR", value); }
+    } restore{savedTmp};
     RouteModel model;
     test::FillSampleModel(model);
     const QString path = docs.file(QStringLiteral("route.tvn"));
