@@ -69,12 +69,15 @@ void FillSlipStyle(SlipStyle& style, std::int32_t transparentColour)
 
 bool RouteModel::Allocate()
 {
-    layers.reset();
-    nodes.reset();
-    slips.reset();
-    iconPictures.reset();
-    slipPictures.reset();
-    iconBitmaps.reset();
+    const auto release = [this] {
+        layers.reset();
+        nodes.reset();
+        slips.reset();
+        iconPictures.reset();
+        slipPictures.reset();
+        iconBitmaps.reset();
+    };
+    release();
     mapPicture.reset();
     layerCount = nodeCount = slipCount = 0;
     try {
@@ -85,12 +88,7 @@ bool RouteModel::Allocate()
         slipPictures = std::make_unique<std::array<PicturePtr, SlipSlots>>();
         iconBitmaps = std::make_unique<std::array<QImage, LayerSlots>>();
     } catch (const std::bad_alloc&) {
-        layers.reset();
-        nodes.reset();
-        slips.reset();
-        iconPictures.reset();
-        slipPictures.reset();
-        iconBitmaps.reset();
+        release();
         return false;
     }
     return true;
