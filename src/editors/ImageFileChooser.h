@@ -1,0 +1,34 @@
+#pragma once
+// The file-open chooser for image files, behind an interface so that tests
+// script it instead of blocking on a platform dialog.
+
+#include <QString>
+
+class QWidget;
+
+namespace tavelin
+{
+
+class ImageFileChooser
+{
+public:
+    virtual ~ImageFileChooser() = default;
+    // `filter` is in the platform's form "text|patterns|...||". The chosen
+    // path, or empty text when the user cancelled.
+    virtual QString chooseImageFile(QWidget* owner, const QString& title,
+                                    const QString& filter) = 0;
+};
+
+// A QFileDialog with the read-only box hidden (Qt has none to show).
+class DialogImageFileChooser : public ImageFileChooser
+{
+public:
+    QString chooseImageFile(QWidget* owner, const QString& title, const QString& filter) override;
+};
+
+// "text|*.a;*.b|..." -> "text (*.a *.b);;...": the platform's filter pairs as
+// Qt's name filters. Qt reads the patterns from the last bracketed part, so
+// a text with brackets of its own ("(jpeg, gif, ...)") stays as it is.
+QString QtNameFilters(const QString& platformFilter);
+
+} // namespace tavelin
