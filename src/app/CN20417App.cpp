@@ -1,71 +1,110 @@
 #include "app/CN20417App.h"
 
-#include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/Messages.h"
+#include "app/PrinterDefaults.h"
 #include "app/Settings.h"
+#include "document/CN20417Doc.h"
+#include "document/FileDialogChooser.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QPrinter>
 
-namespace tavelin {
-namespace {
+namespace tavelin
+{
+namespace
+{
 
 constexpr int MsgOutOfMemory = 30001;
 constexpr int MsgAlreadyRunning = 30072;
+constexpr int MsgNoPrinter = 30082;
 
-QString ProgramName(char** argv)
+QString ExecutableName()
 {
     // The lock is named after the executable, as one program per name runs.
-    return QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName();
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
 } // namespace
 
-CN20417App::CN20417App(int& argc, char** argv)
-    : QApplication(argc, argv)
-    , m_lock(ProgramName(argv))
+CN20417App::CN20417App(const QString& programName, QObject* parent)
+    : QObject(parent), m_lock(programName.isEmpty() ? ExecutableName() : programName),
+      m_chooser(std::make_unique<FileDialogChooser>())
 {
-    setApplicationName(QStringLiteral("Tavelin"));
-    setOrganizationName(QStringLiteral("Orvessa"));
-    setDesktopFileName(QStringLiteral("Orvessa.N20417.Tavelin.V1"));
-    // Headless runs (scripted checks) keep the stderr service.
-    if (qEnvironmentVariable("TAVELIN_MESSAGES") != QLatin1String("stderr"))
-        SetMessageService(&m_messageBoxes);
+    s_instance = this;
 }
 
 CN20417App::~CN20417App()
 {
+    // The frame refers to the document, the document to the model.
     m_frame.reset();
-    if (CurrentMessageService() == &m_messageBoxes)
-        SetMessageService(nullptr);
+    m_document.reset();
+    if (s_instance == this)
+        s_instance = nullptr;
 }
 
-bool CN20417App::InitInstance()
+void CN20417App::SetFileChooser(std::unique_ptr<DocumentFileChooser> chooser)
+{
+    m_chooser = std::move(chooser);
+}
+
+bool CN20417App::InitInstance(const QStringList& arguments)
 {
     if (!m_lock.acquire()) {
         ShowMessage(MsgAlreadyRunning);
         return false;
     }
+    // The settings store is QSettings("Orvessa", "Tavelin"), chosen in the
+    // settings service itself: nothing to set up here.
     if (!m_model.Allocate()) {
         ShowMessage(MsgOutOfMemory);
         return false;
     }
-    if (!m_model.ResetForNewDocument())
+
+    m_document = std::make_unique<CN20417Doc>(m_model, *m_chooser);
+    MapArea* map = createMapArea ? createMapArea() : nullptr;
+    ListArea* list = createListArea ? createListArea() : nullptr;
+    m_frame = std::make_unique<CMainFrame>(map, list);
+    m_frame->createNavigationDialog = createNavigationDialog;
+    m_frame->SetDocument(m_document.get());
+    if (wireFrame)
+        wireFrame(*m_frame);
+
+    // The command line: a file named on it is opened; when it cannot be,
+    // the reason has been shown and the program carries on with a new
+    // document rather than ending.
+    const QString fileArgument = arguments.isEmpty() ? QString() : arguments.first();
+    bool opened = false;
+    if (!fileArgument.isEmpty())
+        opened = m_document->OpenDocumentFile(fileArgument);
+    if (!opened && !m_document->OnFileNew())
         return false;
 
-    m_frame = std::make_unique<CMainFrame>();
-    connect(m_frame.get(), &CMainFrame::aboutRequested, this, &CN20417App::ShowAbout);
     if (settings::GetInt(QStringLiteral("Last"), QStringLiteral("Zoomed")) == 1)
         m_frame->showMaximized();
     else
         m_frame->show();
-    return true;
-}
 
-void CN20417App::ShowAbout()
-{
-    CAboutDlg dialog(m_frame.get());
-    dialog.exec();
+    m_animationCount = settings::GetInt(QStringLiteral("KanSet"), QStringLiteral("PlayAnime"));
+    m_animationSpeed = settings::GetInt(QStringLiteral("KanSet"), QStringLiteral("SpeedAnime"));
+
+    if (fileArgument.isEmpty() &&
+        settings::GetInt(QStringLiteral("KanSet"), QStringLiteral("FirstOpen")) == 1) {
+        const QString recent =
+            settings::GetString(QStringLiteral("Recent File List"), QStringLiteral("File1"));
+        if (!recent.isEmpty())
+            m_document->OpenDocumentFile(recent);
+    }
+
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_printerReady = SetUpDefaultPrinter(*m_printer);
+    if (!m_printerReady)
+        ShowMessage(MsgNoPrinter, m_frame.get());
+
+    m_frame->ShowNavigationAtStartUp();
+    m_frame->UpdateCommands();
+    return true;
 }
 
 RouteModel& TheModel()
