@@ -12,6 +12,8 @@ int CmdSettings(const QStringList& args);
 int CmdInfo(const QStringList& args);
 int CmdResave(const QStringList& args);
 int CmdRows(const QStringList& args);
+int CmdRender(const QStringList& args);
+int CmdNew(const QStringList& args);
 
 // Prints "<id>: <prefix><text>" of a message to stderr; returns 1.
 int Fail(int messageId, const QString& prefix = {});

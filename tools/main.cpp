@@ -40,6 +40,8 @@ constexpr Command Commands[] = {
     {"info", tavelin::tool::CmdInfo, "info DOC.tvn"},
     {"resave", tavelin::tool::CmdResave, "resave IN.tvn OUT.tvn"},
     {"rows", tavelin::tool::CmdRows, "rows DOC.tvn [--layer N]"},
+    {"render", tavelin::tool::CmdRender, "render DOC.tvn OUT.jpeg"},
+    {"new", tavelin::tool::CmdNew, "new OUT.tvn --map IMAGE --north N --south S --west W --east E"},
 };
 
 } // namespace
