@@ -418,3 +418,16 @@ TEST_F(MainFrameTest, ApplicationMenuRunsItsEntriesAndOpensRecentDocuments)
     EXPECT_EQ(model.layerCount, 1);
     EXPECT_TRUE(messages.ids().empty());
 }
+
+TEST_F(MainFrameTest, AClickInAPaneReevaluatesTheRulesWithoutACommand)
+{
+    auto frame = MakeFrame();
+    frame->SetHandler(ID_TO_LEFT2, [] {});
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    EXPECT_FALSE(frame->action(ID_TO_LEFT2)->isEnabled());
+    // The click selects a slip in the map: the ribbon learns it afterwards.
+    map->primarySlip = true;
+    QTest::mouseClick(map, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->action(ID_TO_LEFT2)->isEnabled(); }, 1000));
+}
