@@ -1,7 +1,9 @@
 #include "app/CN20417App.h"
 #include "app/MessageBox.h"
+#include "app/Wiring.h"
 
 #include <QApplication>
+#include <QImageReader>
 
 int main(int argc, char* argv[])
 {
@@ -15,9 +17,14 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariable("TAVELIN_MESSAGES") != QLatin1String("stderr"))
         tavelin::SetMessageService(&messageBoxes);
 
+    // Qt refuses images over 128 MB by default; a large scanned map is a
+    // normal background here.
+    QImageReader::setAllocationLimit(1024);
+
     int rc = 1;
     {
         tavelin::CN20417App app;
+        tavelin::WireApplication(app);
         if (app.InitInstance(qapp.arguments().mid(1)))
             rc = qapp.exec();
     }

@@ -45,6 +45,10 @@ public:
 
     // The map picture rendered 1:1 into the background buffer; 0 on failure.
     bool RebuildBackground();
+    // The total scroll size and the scroll position, in device pixels at the
+    // current zoom (the map settings set both after a new map).
+    void SetScrollSizes(QSize total);
+    void ScrollTo(QPoint position);
     void CenterOn(int x, int y);
     void ShowNodeCentred(int node);
     void ClearSelection();
@@ -83,9 +87,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    void SetScrollSizes(QSize total);
     void UpdateScrollBars();
-    void ScrollTo(QPoint position);
     void ViewportResized();
     void ResetViewState();
     bool ZoomCommandsAllowed() const;

@@ -1,0 +1,21 @@
+#pragma once
+// Joins the application's parts that are built apart: the map area into the
+// frame's splitter, and the commands whose work lives in the map area and
+// the editors (background map settings, save as image).
+
+namespace tavelin {
+
+class CN20417App;
+class ImageFileChooser;
+class MapImagePathChooser;
+
+// The choosers default to the platform's file dialogs; tests pass scripted
+// ones (not owned; they must outlive the application object).
+struct WiringChoosers {
+    ImageFileChooser* mapPicture = nullptr;
+    MapImagePathChooser* mapImagePath = nullptr;
+};
+
+void WireApplication(CN20417App& app, WiringChoosers choosers = {});
+
+} // namespace tavelin
