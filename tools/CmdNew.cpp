@@ -5,8 +5,8 @@
 
 #include "document/DocumentFile.h"
 #include "document/WorkFolder.h"
-#include "geo/Geodesy.h"
-#include "image/KeyedPicture.h"
+#include "editors/MapSettingsValues.h"
+#include "image/ChosenImage.h"
 #include "image/PictureIo.h"
 #include "model/RouteModel.h"
 
@@ -42,7 +42,7 @@ int CmdNew(const QStringList& args)
                                    QStringLiteral("--west"), QStringLiteral("--east")};
     if (out.isEmpty() || options.size() != 5 || !options.contains(QStringLiteral("--map")))
         return Usage(QLatin1String(NewUsage));
-    float edges[4] = {};
+    float edges[4] = {}; // north, south, west, east
     for (int i = 0; i < 4; ++i) {
         bool ok = false;
         const double value = options.value(edgeNames[i]).toDouble(&ok);
@@ -50,13 +50,33 @@ int CmdNew(const QStringList& args)
             return Usage(QLatin1String(NewUsage));
         edges[i] = static_cast<float>(value); // the edges are stored as 32-bit floats
     }
-    const float north = edges[0], south = edges[1], west = edges[2], east = edges[3];
-    if (north == 0.0f || south == 0.0f || west == 0.0f || east == 0.0f)
-        return Fail(30042);
-    const std::int32_t widthMetres = GroundWidthFromEdges(north, south, west, east);
-    const std::int32_t heightMetres = GroundHeightFromEdges(north, south, west, east);
-    if (widthMetres < 1 || heightMetres < 1)
-        return Fail(30045); // the editor would ask for the sizes by hand
+    RouteModel model;
+    if (!model.Allocate())
+        return Fail(30001);
+    if (!model.ResetForNewDocument())
+        return 1;
+
+    // The same values and checks as the map settings dialog.
+    MapSettingsValues values = MapSettingsValues::FromModel(model);
+    values.northLat = edges[0];
+    values.southLat = edges[1];
+    values.westLon = edges[2];
+    values.eastLon = edges[3];
+    values.recomputeHeight();
+    values.recomputeWidth();
+    const auto refuse = [](MapSettingsProblem problem) {
+        switch (problem) {
+        case MapSettingsProblem::EdgeNotSet:
+            return Fail(30042);
+        case MapSettingsProblem::GroundTooSmall:
+            return Fail(30045); // the editor would ask for the sizes by hand
+        default:
+            return 0;
+        }
+    };
+    // The edges are judged before the picture is loaded.
+    if (const int rc = refuse(values.check()))
+        return rc;
 
     // As the map settings load a map: JPEG as it is, every other kind
     // re-encoded as JPEG without a transparent colour.
@@ -64,38 +84,14 @@ int CmdNew(const QStringList& args)
     const QString kind = ImageFileType(mapPath);
     if (kind.isEmpty())
         return 1; // 30056 has been printed
-    LoadedPicture map;
-    if (kind == QLatin1String("jpeg"))
-        map = LoadPictureFile(mapPath);
-    if (!map.picture) {
-        std::int32_t key = -1;
-        const QString work = WorkFolder();
-        if (work.isEmpty())
-            return 1;
-        map = LoadKeyedPicture(mapPath, kind, true, key, work);
-    }
-    if (!map.picture || map.size.isEmpty())
+    const bool isJpeg = kind == QLatin1String("jpeg");
+    const QString workFolder = isJpeg ? WorkFolderPath() : WorkFolder();
+    if (!isJpeg && workFolder.isEmpty())
+        return 1; // 30002 has been printed
+    const ChosenPicture chosen = LoadChosenImage(mapPath, ImageUse::BackgroundMap, workFolder);
+    if (!chosen.picture || !values.takeNewPicture(chosen))
         return Fail(30046, mapPath + QLatin1Char('\n'));
-    if (map.byteSize == 0)
-        map.byteSize = PictureByteSize(map.picture);
-
-    RouteModel model;
-    if (!model.Allocate())
-        return Fail(30001);
-    if (!model.ResetForNewDocument())
-        return 1;
-    DocHeader& h = model.header;
-    h.hasMap = 1;
-    h.mapImageSize = static_cast<std::int32_t>(map.byteSize);
-    h.mapWidth = map.size.width();
-    h.mapHeight = map.size.height();
-    h.northLat = north;
-    h.southLat = south;
-    h.westLon = west;
-    h.eastLon = east;
-    h.mapWidthMetres = widthMetres;
-    h.mapHeightMetres = heightMetres;
-    model.mapPicture = map.picture;
+    values.applyTo(model);
     return SaveDocument(QFileInfo(out).absoluteFilePath(), model) ? 0 : 1;
 }
 
