@@ -56,41 +56,6 @@ const QString& MapJpeg()
     return path;
 }
 
-void BM_LoadJpegMap(benchmark::State& state)
-{
-    const QString path = MapJpeg();
-    for (auto _ : state) {
-        const LoadedPicture loaded = LoadPictureFile(path);
-        if (!loaded.picture || loaded.size != QSize(4000, 4000)) {
-            state.SkipWithError("map did not load");
-            return;
-        }
-        benchmark::DoNotOptimize(loaded.picture->image().constBits());
-    }
-}
-BENCHMARK(BM_LoadJpegMap)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
-
-// The reference: djpeg decoding the same file (output thrown away).
-void BM_DjpegSameFile(benchmark::State& state)
-{
-    const QString path = MapJpeg();
-    const QString djpeg = QStandardPaths::findExecutable(QStringLiteral("djpeg"));
-    if (djpeg.isEmpty()) {
-        state.SkipWithError("djpeg not installed (libjpeg-turbo-progs)");
-        return;
-    }
-    for (auto _ : state) {
-        QProcess process;
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.start(djpeg, {QStringLiteral("-outfile"), QStringLiteral("/dev/null"), path});
-        if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-            state.SkipWithError("djpeg failed");
-            return;
-        }
-    }
-}
-BENCHMARK(BM_DjpegSameFile)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
-
 double CpuSeconds(int who)
 {
     rusage usage{};

@@ -73,6 +73,13 @@ CMainFrame::CMainFrame(MapArea* map, ListArea* list, QWidget* parent)
     m_ribbon = new RibbonBar([this](int id) { return action(id); }, this);
     setMenuWidget(m_ribbon);
     connect(m_ribbon, &RibbonBar::menuAboutToShow, this, &CMainFrame::UpdateCommands);
+    // Made once: the document may be set more than once.
+    connect(m_ribbon->applicationMenu(), &RibbonAppMenu::recentFileChosen, this, [this](int index) {
+        if (m_document) {
+            m_document->OpenRecentFile(index);
+            UpdateCommands();
+        }
+    });
     m_tokei = action(ID_TOKEI);
 
     CreateClientArea();
@@ -199,13 +206,6 @@ void CMainFrame::SetDocument(CN20417Doc* document)
     });
     connect(document, &CN20417Doc::recentFilesChanged, this,
             [this] { m_ribbon->applicationMenu()->SetRecentFiles(m_document->RecentFiles()); });
-    connect(m_ribbon->applicationMenu(), &RibbonAppMenu::recentFileChosen, document,
-            [this](int index) {
-                if (m_document) {
-                    m_document->OpenRecentFile(index);
-                    UpdateCommands();
-                }
-            });
     m_ribbon->applicationMenu()->SetRecentFiles(document->RecentFiles());
     setWindowTitle(document->windowTitle());
     UpdateCommands();

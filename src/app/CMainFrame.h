@@ -89,7 +89,6 @@ private:
     void OnAreaChange();
     void OnNavigation();
     void OnDisplayIcons();
-    void OnExcelOut();
     void OnCountdownDisplay(int imageIndex, const QString& caption);
 
     MapArea* m_map = nullptr;

@@ -49,17 +49,15 @@ int MessageBoxService::show(int, const QString&, const QString& text, MessageSty
     for (const Button& b : buttons)
         made.emplace_back(box.addButton(QString::fromUtf16(b.label), b.role), b.result);
     box.setDefaultButton(static_cast<QPushButton*>(made.front().first));
-    if (style == MessageStyle::YesNoCancel)
-        box.setEscapeButton(made.back().first);
-    else if (style == MessageStyle::YesNo)
-        box.setEscapeButton(made.back().first);
+    // The last button is the box's cancel answer (OK when it is the only one).
+    box.setEscapeButton(made.back().first);
 
     box.exec();
     for (const auto& [button, result] : made)
         if (box.clickedButton() == button)
             return result;
     // Closed by the window frame: the box's cancel answer.
-    return style == MessageStyle::YesNoCancel ? IDCANCEL : (style == MessageStyle::YesNo ? IDNO : IDOK);
+    return made.back().second;
 }
 
 } // namespace tavelin

@@ -30,7 +30,6 @@ void WireApplication(CN20417App& app, WiringChoosers choosers)
 
         frame.SetHandler(ID_MAP_SETTEI, [&app, &frame, view, document, choosers] {
             MapViewHooks hooks;
-            hooks.zoom = [view] { return view->model().header.zoom; };
             hooks.zoomBarHeight = [view] { return view->zoomBarHeight(); };
             hooks.setScrollSizes = [view](QSize size) { view->SetScrollSizes(size); };
             hooks.scrollTo = [view](QPoint position) { view->ScrollTo(position); };

@@ -367,9 +367,6 @@ void CMapDlg::accept()
     case MapSettingsProblem::Ok:
         break;
     }
-    // The picture this replaces is released when the model lets go of it.
-    if (m_values.newPicture)
-        m_values.currentPicture = m_values.newPicture;
     QDialog::accept();
 }
 

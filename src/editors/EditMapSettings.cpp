@@ -2,6 +2,7 @@
 
 #include "editors/CMapDlg.h"
 #include "editors/ImageFileChooser.h"
+#include "mapview/MapGeometry.h"
 #include "model/RouteModel.h"
 
 namespace tavelin
@@ -9,8 +10,7 @@ namespace tavelin
 
 QSize MapScrollSize(float zoom, QSize mapSize, int zoomBarHeight)
 {
-    return {int(zoom * float(mapSize.width())),
-            int(zoom * float(mapSize.height())) + zoomBarHeight};
+    return {ZoomCoord(mapSize.width(), zoom), ZoomCoord(mapSize.height(), zoom) + zoomBarHeight};
 }
 
 bool EditMapSettings(RouteModel& model, QWidget* parent, const MapViewHooks& view,
@@ -25,9 +25,8 @@ bool EditMapSettings(RouteModel& model, QWidget* parent, const MapViewHooks& vie
     const bool newMap = dialog.values().applyTo(model);
     if (newMap) {
         const DocHeader& h = model.header;
-        float zoom = view.zoom ? view.zoom() : h.zoom;
-        if (!(zoom > 0.0f)) // a header from an odd file: show the map at 100 %
-            zoom = 1.0f;
+        // A header from an odd file shows the map at 100 %.
+        const float zoom = UsableZoom(view.zoom ? view.zoom() : h.zoom);
         const int barHeight = view.zoomBarHeight ? view.zoomBarHeight() : 0;
         if (view.setScrollSizes)
             view.setScrollSizes(MapScrollSize(zoom, QSize(h.mapWidth, h.mapHeight), barHeight));

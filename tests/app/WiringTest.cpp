@@ -101,7 +101,6 @@ TEST(Wiring, MapSetThroughTheRibbonIsShownSavedAndReopened)
     frame.UpdateCommands();
     for (int id : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_SAVE_IMAGE, ID_ADD_NODE})
         EXPECT_TRUE(frame.action(id)->isEnabled()) << id;
-    // Print has no handler yet: enabled rule aside, it stays disabled.
 
     chooser.save = dir.file(QStringLiteral("route.tvn"));
     ASSERT_TRUE(app.document()->OnFileSaveAs());
