@@ -188,15 +188,9 @@ int CmdInfo(const QStringList& args)
     if (args.size() != 1)
         return Usage(QStringLiteral("info DOC.tvn"));
     RouteModel model;
-    if (!model.Allocate())
-        return Fail(30001);
     int version = 0;
-    if (OpenDocument(args[0], model, &version) != OpenResult::Opened) {
-        // Every failure but a wrong extension has shown its message.
-        if (!args[0].endsWith(QLatin1String("tvn"), Qt::CaseInsensitive))
-            QTextStream(stderr) << "tavelin-tool: not a .tvn document: " << args[0] << Qt::endl;
+    if (!OpenForTool(args[0], model, &version))
         return 1;
-    }
 
     QStringList layers, nodes, slips, icons, slipPictures;
     for (int i = 0; i < model.layerCount; ++i) {

@@ -17,10 +17,8 @@ int CmdRender(const QStringList& args)
     if (args.size() != 2)
         return Usage(QStringLiteral("render DOC.tvn OUT.jpeg"));
     RouteModel model;
-    if (!model.Allocate())
-        return Fail(30001);
-    if (OpenDocument(QFileInfo(args[0]).absoluteFilePath(), model) != OpenResult::Opened)
-        return 1; // the reason has been printed
+    if (!OpenForTool(args[0], model))
+        return 1;
     QImage background;
     switch (BuildBackground(model, background)) {
     case BackgroundResult::NoMap:

@@ -16,13 +16,8 @@ int CmdResave(const QStringList& args)
     if (args.size() != 2)
         return Usage(QStringLiteral("resave IN.tvn OUT.tvn"));
     RouteModel model;
-    if (!model.Allocate())
-        return Fail(30001);
-    if (OpenDocument(args[0], model) != OpenResult::Opened) {
-        if (!args[0].endsWith(QLatin1String("tvn"), Qt::CaseInsensitive))
-            QTextStream(stderr) << "tavelin-tool: not a .tvn document: " << args[0] << Qt::endl;
+    if (!OpenForTool(args[0], model))
         return 1;
-    }
     return SaveDocument(QFileInfo(args[1]).absoluteFilePath(), model) ? 0 : 1;
 }
 

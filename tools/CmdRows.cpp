@@ -63,14 +63,8 @@ int CmdRows(const QStringList& args)
         return Usage(UsageLine);
 
     RouteModel model;
-    if (!model.Allocate())
-        return Fail(30001);
-    if (!OpenDocumentFile(path, model)) {
-        // Every failure but a wrong extension has shown its message.
-        if (!path.endsWith(QLatin1String("tvn"), Qt::CaseInsensitive))
-            QTextStream(stderr) << "tavelin-tool: not a .tvn document: " << path << Qt::endl;
+    if (!OpenForTool(path, model))
         return 1;
-    }
     const int index = layer.value_or(model.header.currentLayer);
     if (index < 0 || index >= model.layerCount) {
         QTextStream(stderr) << "tavelin-tool: no layer " << index << " (the document has "

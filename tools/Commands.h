@@ -5,6 +5,10 @@
 
 #include <QStringList>
 
+namespace tavelin {
+struct RouteModel;
+}
+
 namespace tavelin::tool {
 
 int CmdStrings(const QStringList& args);
@@ -14,6 +18,10 @@ int CmdResave(const QStringList& args);
 int CmdRows(const QStringList& args);
 int CmdRender(const QStringList& args);
 int CmdNew(const QStringList& args);
+
+// Opens a document for a command: false when it could not be opened (the
+// reason has been printed, a path that is not a .tvn document included).
+bool OpenForTool(const QString& path, RouteModel& model, int* version = nullptr);
 
 // Prints "<id>: <prefix><text>" of a message to stderr; returns 1.
 int Fail(int messageId, const QString& prefix = {});

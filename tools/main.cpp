@@ -2,6 +2,10 @@
 
 #include "app/Messages.h"
 #include "app/StringTable.h"
+#include "document/DocumentFile.h"
+#include "model/RouteModel.h"
+
+#include <QFileInfo>
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -15,6 +19,20 @@ int Fail(int messageId, const QString& prefix)
     QTextStream err(stderr);
     err << messageId << ": " << prefix << LoadString(messageId) << Qt::endl;
     return 1;
+}
+
+bool OpenForTool(const QString& path, RouteModel& model, int* version)
+{
+    if (!model.Allocate()) {
+        Fail(30001);
+        return false;
+    }
+    if (OpenDocument(QFileInfo(path).absoluteFilePath(), model, version) == OpenResult::Opened)
+        return true;
+    // Every failure but a wrong extension has shown its message.
+    if (!path.endsWith(QLatin1String("tvn"), Qt::CaseInsensitive))
+        QTextStream(stderr) << "tavelin-tool: not a .tvn document: " << path << Qt::endl;
+    return false;
 }
 
 int Usage(const QString& line)

@@ -23,17 +23,9 @@ QString TemplateField(int index)
     return LoadString(StrDocTemplate).section(QLatin1Char('\n'), index, index);
 }
 
-QString FileFilter()
-{
-    const QString filter = TemplateField(3);
-    return filter.isEmpty() ? QStringLiteral("TavelinFiles (*.tvn)") : filter;
-}
+QString FileFilter() { return TemplateField(3); }
 
-QString Extension()
-{
-    const QString ext = TemplateField(4);
-    return ext.isEmpty() ? QStringLiteral(".tvn") : ext;
-}
+QString Extension() { return TemplateField(4); }
 
 QString Canonical(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
 
@@ -48,16 +40,12 @@ QString CN20417Doc::title() const
 {
     if (!m_path.isEmpty())
         return QFileInfo(m_path).fileName();
-    const QString untitled = LoadString(StrUntitled);
-    return untitled.isEmpty() ? QStringLiteral("無題") : untitled;
+    return LoadString(StrUntitled);
 }
 
 QString CN20417Doc::windowTitle() const
 {
-    QString app = TemplateField(0);
-    if (app.isEmpty())
-        app = QStringLiteral("Tavelin");
-    return title() + QLatin1String(" - ") + app;
+    return title() + QLatin1String(" - ") + TemplateField(0);
 }
 
 void CN20417Doc::SetModifiedFlag(bool modified) { m_modified = modified; }
@@ -132,11 +120,9 @@ bool CN20417Doc::SaveModified()
 {
     if (!m_modified)
         return true;
-    QString text = LoadString(MsgAskToSave);
-    if (text.isEmpty())
-        text = QStringLiteral("%1 への変更を保存しますか?");
-    const int answer =
-        CurrentMessageService()->show(MsgAskToSave, {}, text.arg(title()), MessageStyle::YesNoCancel, owner);
+    // The question names the document, so its text is filled in here.
+    const QString text = LoadString(MsgAskToSave).arg(title());
+    const int answer = CurrentMessageService()->show(MsgAskToSave, {}, text, MessageStyle::YesNoCancel, owner);
     if (answer == IDCANCEL || answer == 0)
         return false;
     if (answer == IDNO)

@@ -344,14 +344,18 @@ DataFileResult ReadDataFile(QIODevice& file, RouteModel& model)
     return result;
 }
 
-bool DataFileReader(QIODevice& file, RouteModel& model)
+bool DataFileReader(QIODevice& file, RouteModel& model, int* version)
 {
     const DataFileResult result = ReadDataFile(file, model);
-    if (!result.ok())
+    if (!result.ok()) {
         ShowMessage(result.messageId, nullptr, result.prefix, MessageStyle::Error);
-    else if (result.iconCellsMissing)
+        return false;
+    }
+    if (result.iconCellsMissing)
         ShowMessage(MsgOutOfMemory);
-    return result.ok();
+    if (version)
+        *version = result.version;
+    return true;
 }
 
 } // namespace tavelin

@@ -33,8 +33,9 @@ bool DataFileWriter(QIODevice& file, const RouteModel& model);
 // On a refusal the message has been shown (with its diagnostic prefix) and
 // the model is left empty: counts 0, no pictures. A file that is truncated,
 // announces more bytes than it holds or names records that do not exist is
-// refused before anything large is allocated.
-bool DataFileReader(QIODevice& file, RouteModel& model);
+// refused before anything large is allocated. `version`, when given,
+// receives the file's version (1 or 2) on success.
+bool DataFileReader(QIODevice& file, RouteModel& model, int* version = nullptr);
 
 // As DataFileReader, without showing anything: the message id and prefix of
 // a refusal are returned instead (id 0 on success). For callers that report

@@ -18,7 +18,6 @@
 namespace tavelin {
 namespace {
 
-constexpr int MsgOutOfMemory = 30001;
 constexpr int MsgSaveFailed = 30018;
 constexpr int MsgOpenFailed = 30026;
 constexpr int MsgFolderCannotOpen = 30066;
@@ -112,19 +111,11 @@ OpenResult OpenDocument(const QString& path, RouteModel& model, int* version)
         RemoveExtracted(work, task.extracted);
         return OpenResult::NotOpened;
     }
-    const DataFileResult read = ReadDataFile(data, model);
+    const bool read = DataFileReader(data, model, version);
     data.close();
     // Every member is a working copy; none is left behind.
     RemoveExtracted(work, task.extracted);
-    if (!read.ok()) {
-        ShowMessage(read.messageId, nullptr, read.prefix, MessageStyle::Error);
-        return OpenResult::Refused;
-    }
-    if (read.iconCellsMissing)
-        ShowMessage(MsgOutOfMemory);
-    if (version)
-        *version = read.version;
-    return OpenResult::Opened;
+    return read ? OpenResult::Opened : OpenResult::Refused;
 }
 
 bool SaveDocument(const QString& path, RouteModel& model)

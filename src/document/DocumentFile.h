@@ -32,11 +32,4 @@ bool SaveDocument(const QString& path, RouteModel& model);
 // name followed by "(back).TVN"; empty when the file name has no ".".
 QString BackupPath(const QString& documentPath);
 
-// Compatibility names.
-inline bool OpenDocumentFile(const QString& path, RouteModel& model)
-{
-    return OpenDocument(path, model) == OpenResult::Opened;
-}
-inline bool SaveDocumentFile(const QString& path, RouteModel& model) { return SaveDocument(path, model); }
-
 } // namespace tavelin

@@ -392,7 +392,7 @@ TEST_F(MainFrameTest, ApplicationMenuRunsItsEntriesAndOpensRecentDocuments)
     ASSERT_TRUE(saved.Allocate());
     ASSERT_TRUE(saved.ResetForNewDocument());
     ASSERT_TRUE(saved.AddLayer(1, QStringLiteral("20240101000000"), QStringLiteral("二番目")));
-    ASSERT_TRUE(SaveDocumentFile(path, saved));
+    ASSERT_TRUE(SaveDocument(path, saved));
     settings::WriteString(QStringLiteral("Recent File List"), QStringLiteral("File1"), path);
     messages.clear();
 

@@ -78,7 +78,7 @@ TEST(RowsCommand, PrintsTheNodeListTextsOfTheChosenLayer)
     model.nodes[3].noteSlip = 0;
     model.header.currentLayer = 0;
     const QString path = dir.file("route.tvn");
-    ASSERT_TRUE(SaveDocumentFile(path, model));
+    ASSERT_TRUE(SaveDocument(path, model));
 
     const QString titles = Joined(RouteColumnTitles());
     for (int layer : {0, 1}) {
