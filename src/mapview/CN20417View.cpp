@@ -111,7 +111,7 @@ void CN20417View::InitialUpdate(bool openedFromFile)
         SetScrollSizes(
             QSize(ZoomCoord(h.mapWidth, h.zoom), ZoomCoord(h.mapHeight, h.zoom) + zoomBarHeight()));
         ScrollTo(QPoint(h.scrollX, h.scrollY));
-        RebuildBackground();
+        BuildBackgroundBuffer(); // drawn by the one refresh below
     } else {
         m_background = QImage();
         if (!m_model.ResetForNewDocument())
@@ -139,12 +139,18 @@ void CN20417View::ResetViewState()
 
 bool CN20417View::RebuildBackground()
 {
+    const bool built = BuildBackgroundBuffer();
+    UpdateBarState();
+    RefreshNow();
+    return built;
+}
+
+bool CN20417View::BuildBackgroundBuffer()
+{
     m_background = QImage();
     const BackgroundResult result = BuildBackground(m_model, m_background, logicalDpiY());
     if (result == BackgroundResult::NoMemory)
         ShowMessage(MsgOutOfMemory, this, QStringLiteral("背景地図描画用"));
-    UpdateBarState();
-    RefreshNow();
     return result == BackgroundResult::Built;
 }
 
@@ -212,10 +218,7 @@ void CN20417View::CenterOn(int x, int y)
 
 void CN20417View::ClearSelection()
 {
-    for (int i = 0; i < m_model.nodeCount; ++i)
-        m_model.nodes[i].selected = 0;
-    for (int i = 0; i < m_model.slipCount; ++i)
-        m_model.slips[i].selected = 0;
+    m_model.ClearSelectionMarks();
     m_primaryNode = -1;
     m_primarySlip = -1;
 }

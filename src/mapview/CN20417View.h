@@ -90,6 +90,8 @@ private:
     void UpdateScrollBars();
     void ViewportResized();
     void ResetViewState();
+    // The background buffer alone, without the redraw RebuildBackground adds.
+    bool BuildBackgroundBuffer();
     bool ZoomCommandsAllowed() const;
     void UpdateBarState();
     void ApplyZoomRequest(float zoom, bool useSavedCentre, bool leaveFit, int slider);

@@ -1,6 +1,7 @@
 #include "mapview/DrawScene.h"
 
 #include "app/Settings.h"
+#include "image/PictureDrawing.h"
 #include "image/SlipFont.h"
 #include "mapview/MapGeometry.h"
 #include "platform/Cp932.h"
@@ -70,18 +71,6 @@ void DrawBox(QPainter& painter, const SlipBox& b)
     if (b.right <= b.left || b.bottom <= b.top)
         return;
     painter.drawRect(QRect(b.left, b.top, b.right - b.left - 1, b.bottom - b.top - 1));
-}
-
-// A one-pixel frame on the inside edge of a half-open box.
-void FrameBox(QPainter& painter, const SlipBox& b, const QColor& colour)
-{
-    const int w = b.right - b.left, h = b.bottom - b.top;
-    if (w <= 0 || h <= 0)
-        return;
-    painter.fillRect(QRect(b.left, b.top, w, 1), colour);
-    painter.fillRect(QRect(b.left, b.bottom - 1, w, 1), colour);
-    painter.fillRect(QRect(b.left, b.top, 1, h), colour);
-    painter.fillRect(QRect(b.right - 1, b.top, 1, h), colour);
 }
 
 SlipBox Grown(const SlipBox& b, int by)
@@ -241,22 +230,12 @@ void DrawSlipImage(QPainter& painter, const RouteModel& model, int index, const 
     if (!picture || !picture->isDecodable() || r.right <= r.left || r.bottom <= r.top)
         return;
     const QRect target = ToQRect(r);
-    if (slip.imageTransparentColour == -1) {
-        const QImage& image = picture->image();
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        if (image.hasAlphaChannel())
-            painter.drawImage(target, image.convertToFormat(QImage::Format_RGB32));
-        else
-            painter.drawImage(target, image);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    } else {
-        // Colour keying picks pixels: no blend of the key at the edges.
-        painter.drawImage(target, picture->keyedImage(std::uint32_t(slip.imageTransparentColour)));
-    }
+    // Keyed pictures pick pixels, others scale smoothly; the frame lies just
+    // outside the slip and the preview button inside, so their order is free.
+    DrawPicture(painter, picture.get(), target, target.size(), slip.style.borderWidth != 0 ? 1 : 0,
+                std::uint32_t(slip.style.borderColour), int(PictureMode::Fit), slip.imageTransparentColour);
     if (previewButton)
         painter.drawImage(QPoint(r.right - 11, r.bottom - 11), PreviewButton());
-    if (slip.style.borderWidth != 0)
-        FrameBox(painter, Grown(r, 1), FromColorRef(std::uint32_t(slip.style.borderColour)));
 }
 
 void DrawSlip(QPainter& painter, const RouteModel& model, int index, const SceneState& state,
@@ -437,7 +416,6 @@ void DrawScene(QPainter& painter, const RouteModel& model, const SceneState& sta
         }
         const bool previewButton =
             settings::GetInt(QStringLiteral("KanSet"), QStringLiteral("PicZoom")) == 1;
-        const QFont previousFont = painter.font();
         for (int i = 0; i < model.slipCount; ++i) {
             if (i == state.editingSlip) {
                 DrawEditorFrame(painter, model, state.editorRect);
@@ -452,7 +430,6 @@ void DrawScene(QPainter& painter, const RouteModel& model, const SceneState& sta
             DrawSlip(painter, model, i, state, previewButton);
             painter.restore();
         }
-        painter.setFont(previousFont);
     }
 }
 
@@ -469,22 +446,26 @@ BackgroundResult BuildBackground(const RouteModel& model, QImage& buffer, int do
     const DocHeader& h = model.header;
     if (!h.hasMap || !model.mapPicture || h.mapWidth <= 0 || h.mapHeight <= 0)
         return BackgroundResult::NoMap;
-    QImage image(h.mapWidth, h.mapHeight, QImage::Format_RGB32);
-    if (image.isNull())
-        return BackgroundResult::NoMemory;
     const QImage& picture = model.mapPicture->image();
-    if (picture.isNull())
-        return BackgroundResult::NotRendered;
-    SetImageDpi(image, dotsPerInch);
-    if (picture.size() == image.size() && !picture.hasAlphaChannel()) {
+    QImage image;
+    if (!picture.isNull() && picture.size() == QSize(h.mapWidth, h.mapHeight) &&
+        !picture.hasAlphaChannel()) {
+        // Already the map's size: no second full-size buffer to draw into.
         image = picture.convertToFormat(QImage::Format_RGB32);
-        SetImageDpi(image, dotsPerInch);
     } else {
+        image = QImage(h.mapWidth, h.mapHeight, QImage::Format_RGB32);
+        if (image.isNull())
+            return BackgroundResult::NoMemory;
+        if (picture.isNull())
+            return BackgroundResult::NotRendered;
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
         painter.drawImage(QRect(0, 0, h.mapWidth, h.mapHeight), picture);
     }
+    if (image.isNull())
+        return BackgroundResult::NoMemory;
+    SetImageDpi(image, dotsPerInch);
     buffer = std::move(image);
     return BackgroundResult::Built;
 }

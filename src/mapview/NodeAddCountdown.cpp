@@ -3,9 +3,9 @@
 namespace tavelin
 {
 
-NodeAddCountdown::NodeAddCountdown(QObject* parent) : QObject(parent), m_caption(CaptionFor(0))
+NodeAddCountdown::NodeAddCountdown(QObject* parent) : QObject(parent)
 {
-    m_timer.setParent(this);
+    m_timer.setParent(this); // a child, so the frame's tests can fire it
     m_timer.setInterval(PeriodMs);
     connect(&m_timer, &QTimer::timeout, this, &NodeAddCountdown::Tick);
 }
@@ -15,11 +15,9 @@ QString NodeAddCountdown::CaptionFor(int ticks)
     return QStringLiteral("%1秒").arg(TickLimit * SecondsPerTick - ticks * SecondsPerTick);
 }
 
-void NodeAddCountdown::Show(int imageIndex, const QString& caption)
+void NodeAddCountdown::Show()
 {
-    m_imageIndex = imageIndex;
-    m_caption = caption;
-    Q_EMIT displayChanged(imageIndex, caption);
+    Q_EMIT displayChanged(imageIndex(), caption());
 }
 
 void NodeAddCountdown::SetActive(bool active)
@@ -32,7 +30,7 @@ void NodeAddCountdown::SetActive(bool active)
         m_timer.start();
     } else {
         m_timer.stop();
-        Show(0, CaptionFor(0));
+        Show();
     }
     Q_EMIT activeChanged(active);
 }
@@ -40,7 +38,7 @@ void NodeAddCountdown::SetActive(bool active)
 void NodeAddCountdown::Restart()
 {
     m_ticks = 0;
-    Show(0, CaptionFor(0));
+    Show();
 }
 
 void NodeAddCountdown::Tick()
@@ -50,7 +48,7 @@ void NodeAddCountdown::Tick()
         return;
     ++m_ticks;
     if (m_ticks < TickLimit) {
-        Show(m_ticks, CaptionFor(m_ticks));
+        Show();
         return;
     }
     SetActive(false);

@@ -15,7 +15,6 @@ class NodeAddCountdown : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int TimerId = 1;
     static constexpr int PeriodMs = 5000;
     static constexpr int TickLimit = 12;
     static constexpr int SecondsPerTick = 5;
@@ -26,8 +25,8 @@ public:
     bool isActive() const { return m_active; }
     int tickCount() const { return m_ticks; }
     // What the countdown element shows: the pie-clock image and "%d秒".
-    int imageIndex() const { return m_imageIndex; }
-    QString caption() const { return m_caption; }
+    int imageIndex() const { return m_ticks; }
+    QString caption() const { return CaptionFor(m_ticks); }
     bool timerRunning() const { return m_timer.isActive(); }
 
     // ID_ADD_NODE: on starts the timer with the count at 0; off stops it and
@@ -47,13 +46,11 @@ Q_SIGNALS:
     void activeChanged(bool active);
 
 private:
-    void Show(int imageIndex, const QString& caption);
+    void Show();
 
     QTimer m_timer;
     bool m_active = false;
     int m_ticks = 0;
-    int m_imageIndex = 0;
-    QString m_caption;
 };
 
 } // namespace tavelin
