@@ -8,13 +8,13 @@
 namespace tavelin
 {
 
-namespace
-{
-
 QColor FromColorRef(std::uint32_t c)
 {
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
+
+namespace
+{
 
 // Where the whole picture goes for Fit: as large as fits, centred on the
 // axis with room to spare (integer halves).

@@ -8,10 +8,14 @@
 #include <QSize>
 #include <cstdint>
 
+class QColor;
 class QPainter;
 
 namespace tavelin
 {
+
+// A COLORREF (0x00BBGGRR, red in the low byte) as a colour to paint with.
+QColor FromColorRef(std::uint32_t colourRef);
 
 enum class PictureMode : int {
     Fit = 0,         // whole picture scaled into the rectangle, proportions kept, centred

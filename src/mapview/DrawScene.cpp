@@ -17,11 +17,6 @@ namespace tavelin
 namespace
 {
 
-QColor FromColorRef(std::uint32_t c)
-{
-    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-}
-
 // Selection marks: 2 x 2 checkerboards, navy for the primary selection,
 // magenta for the others.
 const QBrush& SelectionBrush(bool primary)
