@@ -97,14 +97,9 @@ QString FormatDateTime(double date, int code)
 
 QString FormatDuration(double spanDays, int code)
 {
-    if (!std::isfinite(spanDays))
-        return {};
-    const double seconds = spanDays * SecondsPerDay;
-    if (std::fabs(seconds) > 9.0e18)
-        return {};
     // Half a second rounds away from zero: 86399.6 s is a whole day.
-    return FormatDurationSeconds(
-        static_cast<std::int64_t>(std::trunc(seconds + (seconds < 0 ? -0.5 : 0.5))), code);
+    const std::optional<std::int64_t> seconds = RoundToWholeSeconds(spanDays * SecondsPerDay);
+    return seconds ? FormatDurationSeconds(*seconds, code) : QString();
 }
 
 QString FormatDurationSeconds(std::int64_t seconds, int code)

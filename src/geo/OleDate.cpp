@@ -120,12 +120,17 @@ OleDateTime AddSeconds(OleDateTime date, std::int64_t seconds)
     return result.isValid() ? result : OleDateTime{0.0, DateTimeInvalid};
 }
 
+std::optional<std::int64_t> RoundToWholeSeconds(double seconds)
+{
+    if (!std::isfinite(seconds) || std::fabs(seconds) > 9.0e18)
+        return std::nullopt;
+    return static_cast<std::int64_t>(std::trunc(seconds + (seconds < 0 ? -0.5 : 0.5)));
+}
+
 std::int64_t DiffSeconds(double later, double earlier)
 {
-    const double seconds = (OleDateToPosition(later) - OleDateToPosition(earlier)) * SecondsPerDay;
-    if (!std::isfinite(seconds) || std::fabs(seconds) > 9.0e18)
-        return 0;
-    return static_cast<std::int64_t>(std::trunc(seconds + (seconds < 0 ? -0.5 : 0.5)));
+    return RoundToWholeSeconds((OleDateToPosition(later) - OleDateToPosition(earlier)) * SecondsPerDay)
+        .value_or(0);
 }
 
 int CompareOleDates(double a, double b)

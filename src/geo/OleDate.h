@@ -5,6 +5,7 @@
 // 1899-12-29 06:00), so ordering must go through the true position in time.
 
 #include <cstdint>
+#include <optional>
 
 namespace tavelin
 {
@@ -51,6 +52,10 @@ double OleDateFromPosition(double position);
 // date + seconds. A null date stays null; an invalid one, or a result beyond
 // the OLE range, is invalid.
 OleDateTime AddSeconds(OleDateTime date, std::int64_t seconds);
+
+// Seconds rounded half away from zero to whole seconds; nullopt when not
+// finite or beyond what 64 bits hold.
+std::optional<std::int64_t> RoundToWholeSeconds(double seconds);
 
 // later - earlier in whole seconds, rounded half away from zero.
 std::int64_t DiffSeconds(double later, double earlier);
