@@ -4,15 +4,30 @@
 #include "document/CShoriDlg.h"
 #include "support/TestSupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <gtest/gtest.h>
 
 namespace tavelin {
 namespace {
 
+// Counts the processing dialogs shown, so the test proves the work ran in one.
+struct ShownDialogs : QObject {
+    int count = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && dynamic_cast<CShoriDlg*>(watched))
+            ++count;
+        return false;
+    }
+};
+
 TEST(CShoriDlg, RunsItsTaskModallyAndReturnsTheResult)
 {
     InstallShoriDialog();
+    ShownDialogs shown;
+    QCoreApplication::instance()->installEventFilter(&shown);
     test::TempDir dir;
     ASSERT_TRUE(test::WriteFile(dir.file(QStringLiteral("data.tvn")), "payload"));
 
@@ -36,6 +51,8 @@ TEST(CShoriDlg, RunsItsTaskModallyAndReturnsTheResult)
     unpack.unpackName = QStringLiteral("missing.tvn");
     EXPECT_FALSE(RunShori(unpack));
     EXPECT_EQ(messages.ids(), std::vector<int>{30036});
+    EXPECT_EQ(shown.count, 3);
+    QCoreApplication::instance()->removeEventFilter(&shown);
     SetShoriRunner({});
 }
 
