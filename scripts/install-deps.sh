@@ -12,6 +12,9 @@ packages=(
   libgeographiclib-dev libjpeg-turbo-progs
   clang libclang-rt-14-dev
   fonts-ipafont-gothic
+  qt6-pdf-dev
+  libavcodec-dev libavformat-dev libswscale-dev libavutil-dev ffmpeg
+  desktop-file-utils shared-mime-info xdg-utils
 )
 
 missing=()

@@ -1,6 +1,6 @@
 #include "tools/Commands.h"
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 
 #include <QTextStream>
 

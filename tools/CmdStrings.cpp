@@ -1,6 +1,6 @@
 #include "tools/Commands.h"
 
-#include "app/StringTable.h"
+#include "platform/StringTable.h"
 
 #include <QTextStream>
 

@@ -1,7 +1,7 @@
 #include "tools/Commands.h"
 
-#include "app/Messages.h"
-#include "app/StringTable.h"
+#include "platform/Messages.h"
+#include "platform/StringTable.h"
 #include "document/DocumentFile.h"
 #include "model/RouteModel.h"
 

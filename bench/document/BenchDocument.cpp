@@ -5,8 +5,8 @@
 // so the ratio is measured side by side on the same machine state.
 // Budgets: open <= 1.5 x cabextract, save <= 1.5 x gcab, peak memory
 // growth <= 2 x data file + the decoded map.
-#include "app/Messages.h"
-#include "app/Settings.h"
+#include "platform/Messages.h"
+#include "platform/Settings.h"
 #include "document/DataFile.h"
 #include "document/DocumentFile.h"
 #include "model/RouteModel.h"

@@ -1,6 +1,6 @@
 #include "app/CAboutDlg.h"
 
-#include "app/StringTable.h"
+#include "platform/StringTable.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,13 +1,13 @@
 #include "app/CMainFrame.h"
 
 #include "app/CAboutDlg.h"
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "app/PlaceholderAreas.h"
 #include "app/RibbonAppMenu.h"
 #include "app/RibbonBar.h"
 #include "app/RibbonIcons.h"
-#include "app/Settings.h"
-#include "app/StringTable.h"
+#include "platform/Settings.h"
+#include "platform/StringTable.h"
 #include "document/CN20417Doc.h"
 
 #include <QAction>

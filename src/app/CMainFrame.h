@@ -5,7 +5,7 @@
 // later parts are wired in through SetHandler; until then they stay
 // disabled, as a command without a handler is.
 
-#include "app/Areas.h"
+#include "platform/Areas.h"
 #include "app/CommandTable.h"
 #include "mapview/NodeAddCountdown.h"
 

@@ -1,9 +1,9 @@
 #include "app/CN20417App.h"
 
 #include "app/CMainFrame.h"
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "app/PrinterDefaults.h"
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "document/CN20417Doc.h"
 #include "document/FileDialogChooser.h"
 

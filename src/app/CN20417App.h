@@ -5,8 +5,8 @@
 // itself lives in main(), so tests can start the program's start-up under
 // their own application.
 
-#include "app/Areas.h"
-#include "app/SingleInstance.h"
+#include "platform/Areas.h"
+#include "platform/SingleInstance.h"
 #include "model/RouteModel.h"
 
 #include <QObject>

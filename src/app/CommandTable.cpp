@@ -1,6 +1,6 @@
 #include "app/CommandTable.h"
 
-#include "app/StringTable.h"
+#include "platform/StringTable.h"
 
 #include <array>
 

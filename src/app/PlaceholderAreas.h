@@ -2,7 +2,7 @@
 // Stand-ins for the two panes until the real list area and map area are
 // wired in: empty white panes that report no rows, no map and no undo.
 
-#include "app/Areas.h"
+#include "platform/Areas.h"
 
 #include <QWidget>
 

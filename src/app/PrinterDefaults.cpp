@@ -1,6 +1,6 @@
 #include "app/PrinterDefaults.h"
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>

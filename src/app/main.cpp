@@ -1,5 +1,5 @@
 #include "app/CN20417App.h"
-#include "app/MessageBox.h"
+#include "platform/MessageBox.h"
 #include "app/Wiring.h"
 
 #include <QApplication>

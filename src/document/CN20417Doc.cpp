@@ -1,8 +1,8 @@
 #include "document/CN20417Doc.h"
 
-#include "app/Messages.h"
-#include "app/Settings.h"
-#include "app/StringTable.h"
+#include "platform/Messages.h"
+#include "platform/Settings.h"
+#include "platform/StringTable.h"
 #include "document/DocumentFile.h"
 #include "model/RouteModel.h"
 

@@ -1,7 +1,7 @@
 // The only file that sees glib: libgcab does the cabinet format.
 #include "document/Cabinet.h"
 
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "platform/Cp932.h"
 
 #include <QDateTime>

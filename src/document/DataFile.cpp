@@ -1,6 +1,6 @@
 #include "document/DataFile.h"
 
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "image/LayerIcon.h"
 #include "model/RouteModel.h"
 #include "platform/Cp932.h"

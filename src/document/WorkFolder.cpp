@@ -1,6 +1,6 @@
 #include "document/WorkFolder.h"
 
-#include "app/Messages.h"
+#include "platform/Messages.h"
 
 #include <QDir>
 #include <QFile>

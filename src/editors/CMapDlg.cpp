@@ -1,6 +1,6 @@
 #include "editors/CMapDlg.h"
 
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "document/WorkFolder.h"
 #include "editors/CKyoriDlg.h"
 #include "editors/ImageFileChooser.h"

@@ -1,6 +1,6 @@
 #include "geo/GroundSizeEntry.h"
 
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "geo/Geodesy.h"
 
 namespace tavelin

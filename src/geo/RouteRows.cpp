@@ -1,6 +1,6 @@
 #include "geo/RouteRows.h"
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "geo/Formats.h"
 #include "geo/Geodesy.h"
 #include "model/RouteModel.h"

@@ -1,6 +1,6 @@
 #include "image/BmpTransparentColour.h"
 
-#include "app/Messages.h"
+#include "platform/Messages.h"
 
 #include <QFile>
 #include <new>

@@ -1,6 +1,6 @@
 #include "image/ChosenImage.h"
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "image/BmpTransparentColour.h"
 #include "image/ImageEncoding.h"
 

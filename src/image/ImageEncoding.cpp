@@ -1,6 +1,6 @@
 #include "image/ImageEncoding.h"
 
-#include "app/Messages.h"
+#include "platform/Messages.h"
 
 #include <QDir>
 #include <QImageWriter>

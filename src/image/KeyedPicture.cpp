@@ -1,6 +1,6 @@
 #include "image/KeyedPicture.h"
 
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "image/CPNGSub.h"
 #include "image/ImageEncoding.h"
 

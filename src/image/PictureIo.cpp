@@ -1,6 +1,6 @@
 #include "image/PictureIo.h"
 
-#include "app/Messages.h"
+#include "platform/Messages.h"
 
 #include <QFile>
 #include <QFileInfo>

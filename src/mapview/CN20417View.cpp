@@ -1,6 +1,6 @@
 #include "mapview/CN20417View.h"
 
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "mapview/CUnderBar.h"
 #include "mapview/MapGeometry.h"
 #include "mapview/MapZoom.h"

@@ -3,7 +3,7 @@
 // it, and carries the zoom bar. Other parts reach the one view through
 // CN20417View::instance().
 
-#include "app/Areas.h"
+#include "platform/Areas.h"
 #include "mapview/DrawScene.h"
 #include "mapview/SaveMapImage.h"
 

@@ -1,6 +1,6 @@
 #include "mapview/DrawScene.h"
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "image/PictureDrawing.h"
 #include "image/SlipFont.h"
 #include "mapview/MapGeometry.h"

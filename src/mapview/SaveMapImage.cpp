@@ -1,6 +1,6 @@
 #include "mapview/SaveMapImage.h"
 
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "image/ImageEncoding.h"
 
 namespace tavelin

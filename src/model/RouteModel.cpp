@@ -1,7 +1,7 @@
 #include "model/RouteModel.h"
 
-#include "app/Messages.h"
-#include "app/Settings.h"
+#include "platform/Messages.h"
+#include "platform/Settings.h"
 #include "geo/OleDate.h"
 #include "image/LayerIcon.h"
 #include "platform/Cp932.h"

@@ -2,7 +2,7 @@
 // Panes for driving the main frame in tests: every answer the frame asks
 // of them is a field, and every call it makes is counted.
 
-#include "app/Areas.h"
+#include "platform/Areas.h"
 
 #include <QLineEdit>
 #include <QWidget>

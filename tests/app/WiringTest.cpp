@@ -4,7 +4,7 @@
 #include "app/CMainFrame.h"
 #include "app/CN20417App.h"
 #include "app/CommandTable.h"
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "app/Wiring.h"
 #include "document/CN20417Doc.h"
 #include "document/DocumentFile.h"

@@ -1,6 +1,6 @@
 #include "DocumentFixtures.h"
 
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "document/Cabinet.h"
 #include "support/TestSupport.h"
 

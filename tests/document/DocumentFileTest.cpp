@@ -1,7 +1,7 @@
 #include "DocumentFixtures.h"
 
-#include "app/Messages.h"
-#include "app/Settings.h"
+#include "platform/Messages.h"
+#include "platform/Settings.h"
 #include "document/Cabinet.h"
 #include "document/DocumentFile.h"
 #include "document/ShoriTask.h"

@@ -1,6 +1,6 @@
 #include "editors/CKyoriDlg.h"
 
-#include "app/Messages.h"
+#include "platform/Messages.h"
 
 #include <QApplication>
 #include <QFocusEvent>

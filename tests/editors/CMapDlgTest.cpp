@@ -5,7 +5,7 @@
 #include "editors/CMapDlg.h"
 
 #include "MapDlgFixtures.h"
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "support/TestSupport.h"
 
 #include <QFile>

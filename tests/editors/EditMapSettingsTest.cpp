@@ -4,7 +4,7 @@
 #include "editors/EditMapSettings.h"
 
 #include "MapDlgFixtures.h"
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "document/DataFile.h"
 #include "model/RouteModel.h"
 #include "support/TestSupport.h"

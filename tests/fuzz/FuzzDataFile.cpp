@@ -1,7 +1,7 @@
 // libFuzzer target for the data file reader: any input is either refused
 // (an empty model, no crash, no read past the end) or read into a model that
 // writes back to a stable file.
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "document/DataFile.h"
 #include "model/RouteModel.h"
 

@@ -1,6 +1,6 @@
 #include "geo/RouteRows.h"
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "geo/Formats.h"
 #include "model/RouteModel.h"
 #include "platform/Cp932.h"

@@ -3,8 +3,8 @@
 
 #include "image/ChosenImage.h"
 #include "ImageFixtures.h"
-#include "app/Messages.h"
-#include "app/Settings.h"
+#include "platform/Messages.h"
+#include "platform/Settings.h"
 #include "image/ImageEncoding.h"
 #include "support/TestSupport.h"
 

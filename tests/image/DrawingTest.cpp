@@ -1,7 +1,7 @@
 // Drawing pictures, the layers' icon cells, the default icon and slip fonts.
 
 #include "ImageFixtures.h"
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "image/ImageEncoding.h"
 #include "image/LayerIcon.h"
 #include "image/PictureDrawing.h"

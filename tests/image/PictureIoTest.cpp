@@ -2,7 +2,7 @@
 
 #include "image/PictureIo.h"
 #include "ImageFixtures.h"
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 // Transparent colours read from BMP pixels and PNG chunks.
 
 #include "ImageFixtures.h"
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "image/BmpTransparentColour.h"
 #include "image/CPNGSub.h"
 #include "support/TestSupport.h"

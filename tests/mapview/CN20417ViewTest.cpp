@@ -2,7 +2,7 @@
 // wheel, fit mode, painting and saving the map as JPEG.
 #include "MapFixture.h"
 
-#include "app/Messages.h"
+#include "platform/Messages.h"
 #include "mapview/CN20417View.h"
 #include "mapview/CUnderBar.h"
 #include "mapview/MapGeometry.h"

@@ -1,7 +1,7 @@
 // Pixel checks of the composed map scene.
 #include "MapFixture.h"
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "mapview/MapGeometry.h"
 #include "support/TestSupport.h"
 

@@ -1,5 +1,5 @@
-#include "app/Messages.h"
-#include "app/Settings.h"
+#include "platform/Messages.h"
+#include "platform/Settings.h"
 #include "geo/OleDate.h"
 #include "model/RouteModel.h"
 #include "platform/Cp932.h"

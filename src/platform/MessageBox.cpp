@@ -1,6 +1,6 @@
-#include "app/MessageBox.h"
+#include "platform/MessageBox.h"
 
-#include "app/StringTable.h"
+#include "platform/StringTable.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
-#include "app/Messages.h"
+#include "platform/Messages.h"
 
-#include "app/StringTable.h"
+#include "platform/StringTable.h"
 
 #include <QTextStream>
 

@@ -2,7 +2,7 @@
 // The program's message service: a QMessageBox with Japanese buttons,
 // captioned with the application title.
 
-#include "app/Messages.h"
+#include "platform/Messages.h"
 
 namespace tavelin {
 

@@ -1,4 +1,4 @@
-#include "app/Messages.h"
+#include "platform/Messages.h"
 
 #include <gtest/gtest.h>
 
