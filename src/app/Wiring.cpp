@@ -9,10 +9,30 @@
 #include "editors/ImageFileChooser.h"
 #include "mapview/CN20417View.h"
 #include "mapview/MapImageFileDialog.h"
+#include "mapview/SlipAlignment.h"
 
 #include <memory>
+#include <utility>
 
 namespace tavelin {
+namespace {
+
+// The 整列 drop-down: each command and the alignment it runs.
+constexpr std::pair<int, SlipAlignment> AlignmentCommands[] = {
+    {ID_TO_LEFT2, SlipAlignment::Left},
+    {ID_TO_RIGHT, SlipAlignment::Right},
+    {ID_TO_TOP, SlipAlignment::Top},
+    {ID_TO_BOTTOM2, SlipAlignment::Bottom},
+    {ID_TO_V_CEN, SlipAlignment::CentreVertical},
+    {ID_TO_H_CEN2, SlipAlignment::CentreHorizontal},
+    {ID_TO_V_KIN2, SlipAlignment::SpaceVertical},
+    {ID_TO_H_KIN, SlipAlignment::SpaceHorizontal},
+    {ID_SAME_W, SlipAlignment::SameWidth},
+    {ID_SAME_H, SlipAlignment::SameHeight},
+    {ID_SAME_WH, SlipAlignment::SameSize},
+};
+
+} // namespace
 
 void WireApplication(CN20417App& app, WiringChoosers choosers)
 {
@@ -45,6 +65,20 @@ void WireApplication(CN20417App& app, WiringChoosers choosers)
             };
             EditMapSettings(app.model(), &frame, hooks, choosers.mapPicture);
         });
+
+        for (const auto& [id, alignment] : AlignmentCommands) {
+            frame.SetHandler(id, [&app, view, document, alignment = alignment] {
+                AlignmentHooks hooks;
+                // The slip undo snapshot arrives with the view's undo.
+                hooks.takeSlipSnapshot = [] {};
+                hooks.refreshNow = [view] { view->RefreshNow(); };
+                hooks.markModified = [document] {
+                    if (document)
+                        document->SetModifiedFlag();
+                };
+                AlignSlips(app.model(), view->primarySlip(), alignment, hooks);
+            });
+        }
 
         frame.SetHandler(ID_SAVE_IMAGE, [view, document, choosers] {
             static MapImageFileDialog dialog;

@@ -25,12 +25,8 @@
 namespace tavelin
 {
 
-const QString CMapDlg::ImageTitle = QStringLiteral("イメージファイルを指定");
-const QString CMapDlg::ImageFilter = QStringLiteral(
-    "イメージファイル(jpeg, gif, bmp, png, tiff) "
-    "|*.jpg;*.jpeg;*.gif;*.bmp;*.png;*.tif;*.tiff|JPEGファイル(*.jpeg)|*.jpg;*.jpeg|GIFファイル(*."
-    "gif)|*.gif|ビットマップファイル(*.bmp)|*.bmp|PNGファイル(*.png)|*.png|TIFFファイル(*.tiff)|*."
-    "tif;*.tiff||");
+const QString CMapDlg::ImageTitle = ImageFileDialogTitle();
+const QString CMapDlg::ImageFilter = ImageFileDialogFilter();
 
 namespace
 {

@@ -9,6 +9,20 @@ class QWidget;
 namespace tavelin
 {
 
+// The title and the filter of every image-file chooser.
+inline QString ImageFileDialogTitle()
+{
+    return QStringLiteral("イメージファイルを指定");
+}
+inline QString ImageFileDialogFilter()
+{
+    return QStringLiteral(
+        "イメージファイル(jpeg, gif, bmp, png, tiff) "
+        "|*.jpg;*.jpeg;*.gif;*.bmp;*.png;*.tif;*.tiff|JPEGファイル(*.jpeg)|*.jpg;*.jpeg|GIFファイル(*."
+        "gif)|*.gif|ビットマップファイル(*.bmp)|*.bmp|PNGファイル(*.png)|*.png|TIFFファイル(*.tiff)|*."
+        "tif;*.tiff||");
+}
+
 class ImageFileChooser
 {
 public:

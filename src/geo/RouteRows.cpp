@@ -34,12 +34,7 @@ std::optional<QString> NoteOf(const RouteModel& model, const NodeRec& node, int 
     // A reference past the slips (a damaged file) is treated as no note.
     if (node.noteSlip < 0 || node.noteSlip >= model.slipCount || !model.slips)
         return std::nullopt;
-    const SlipRec& slip = model.slips[node.noteSlip];
-    QByteArray text(slip.text, qstrnlen(slip.text, SlipTextBytes));
-    // CR and LF never occur as the trail byte of a CP932 pair, so the bytes
-    // can be replaced before decoding.
-    text.replace("\r\n", " ");
-    return cp932::Decode(cp932::FitToBytes(text, noteLengthBytes));
+    return NoteColumnText(model.slips[node.noteSlip], noteLengthBytes);
 }
 
 // Speed over a section: the quotient is rounded to a 32-bit float before
@@ -89,6 +84,15 @@ QString Degrees(float value)
 }
 
 } // namespace
+
+QString NoteColumnText(const SlipRec& slip, int noteLengthBytes)
+{
+    QByteArray text(slip.text, qstrnlen(slip.text, SlipTextBytes));
+    // CR and LF never occur as the trail byte of a CP932 pair, so the bytes
+    // can be replaced before decoding.
+    text.replace("\r\n", " ");
+    return cp932::Decode(cp932::FitToBytes(text, noteLengthBytes));
+}
 
 std::vector<RouteRow> ComputeRouteRows(const RouteModel& model, int layer)
 {

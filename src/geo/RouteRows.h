@@ -18,6 +18,7 @@ namespace tavelin
 {
 
 struct RouteModel;
+struct SlipRec;
 
 struct RouteRow {
     int number = 0;    // 1 for the layer's first node
@@ -34,6 +35,10 @@ struct RouteRow {
     float latitude = 0.0f;
     std::optional<QString> note; // already shortened to the note length
 };
+
+// A slip's text as the note column shows it: each line break one space,
+// shortened to noteLengthBytes (whole characters, "…" appended).
+QString NoteColumnText(const SlipRec& slip, int noteLengthBytes);
 
 // One row per node of the layer, in storage order; empty for an unknown
 // layer. The first overload reads "ColumnDsp"/"KijiLen" afresh.

@@ -11,7 +11,8 @@
 namespace tavelin
 {
 
-enum class ImageUse { BackgroundMap, Slip, LayerIcon };
+// SlipReplacement: a picture set on an existing slip, kept at full width.
+enum class ImageUse { BackgroundMap, Slip, SlipReplacement, LayerIcon };
 
 struct ChosenPicture {
     PicturePtr picture;    // null when nothing could be made of the file
