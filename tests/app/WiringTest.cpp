@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace tavelin;
@@ -119,4 +120,49 @@ TEST(Wiring, MapSetThroughTheRibbonIsShownSavedAndReopened)
     EXPECT_TRUE(frame.Execute(ID_SAVE_IMAGE));
     EXPECT_EQ(messages.ids().back(), 30038);
     EXPECT_EQ(QImage(chooser.jpeg).size(), QSize(320, 240));
+}
+
+TEST(Wiring, AlignmentCommandsFollowThePrimarySlipOfTheView)
+{
+    ResetSettings();
+    ScriptedMessages messages;
+    Chooser chooser;
+    CN20417App app(QStringLiteral("tavelin-wiring-align-test"));
+    app.SetFileChooser(std::make_unique<DocChooser>(chooser));
+    WireApplication(app, {&chooser, &chooser});
+    ASSERT_TRUE(app.InitInstance({}));
+    CMainFrame& frame = *app.mainFrame();
+    auto* view = dynamic_cast<CN20417View*>(frame.mapArea());
+    ASSERT_NE(view, nullptr);
+
+    RouteModel& model = app.model();
+    model.header.mapWidth = 1000;
+    model.header.mapHeight = 800;
+    const int lefts[] = {50, 200, 400};
+    for (int i = 0; i < 3; ++i) {
+        SlipRec& s = model.slips[i];
+        std::memset(&s, 0, sizeof s);
+        s.left = lefts[i];
+        s.right = lefts[i] + 100;
+        s.top = 100 * i;
+        s.bottom = 100 * i + 50;
+        s.selected = i < 2 ? 1 : 0;
+    }
+    model.slipCount = 3;
+
+    frame.UpdateCommands();
+    EXPECT_FALSE(frame.action(ID_TO_LEFT2)->isEnabled()); // no primary slip yet
+    EXPECT_FALSE(frame.Execute(ID_TO_LEFT2));
+
+    view->setPrimarySlip(1);
+    frame.UpdateCommands();
+    for (int id : {ID_TO_LEFT2, ID_TO_RIGHT, ID_TO_TOP, ID_TO_BOTTOM2, ID_TO_V_CEN, ID_TO_H_CEN2,
+                   ID_TO_V_KIN2, ID_TO_H_KIN, ID_SAME_W, ID_SAME_H, ID_SAME_WH})
+        EXPECT_TRUE(frame.action(id)->isEnabled()) << id;
+    ASSERT_TRUE(frame.Execute(ID_TO_LEFT2));
+    EXPECT_EQ(model.slips[0].left, 200);
+    EXPECT_EQ(model.slips[0].right, 300);
+    EXPECT_EQ(model.slips[2].left, 400); // not selected
+    EXPECT_TRUE(app.document()->isModified());
+    EXPECT_TRUE(messages.records.empty());
 }
