@@ -122,9 +122,9 @@ void BM_Align1000(benchmark::State& state)
     Fill(model, MaxSlips, false);
     std::vector<SlipRec> start(model.slips.get(), model.slips.get() + MaxSlips);
     const auto command = static_cast<SlipAlignment>(state.range(0));
-    static const char* const names[] = {"left",    "right",    "top",       "bottom",
-                                        "centre-v", "centre-h", "space-v",   "space-h",
-                                        "width",   "height",   "width+height"};
+    static const char* const names[] = {"left",     "right",    "top",         "bottom",
+                                        "centre-v", "centre-h", "space-v",     "space-h",
+                                        "width",    "height",   "width+height"};
     state.SetLabel(names[state.range(0)]);
     for (auto _ : state) {
         state.PauseTiming();

@@ -42,12 +42,14 @@ CImageDlg::CImageDlg(RouteModel& model, int slip, SlipDialogHooks hooks, QWidget
     m_pictureSize = new QLabel(SlipSizeText(m_picture), this);
     m_pictureSize->setObjectName(QStringLiteral("pictureSize"));
 
-    m_reduce =
-        new QPushButton(QStringLiteral("イメージの大きさを現在の付箋の高さに合せて調整する(&A)"), this);
+    m_reduce = new QPushButton(
+        QStringLiteral("イメージの大きさを現在の付箋の高さに合せて調整する(&A)"), this);
     m_reduce->setObjectName(QStringLiteral("reducePicture"));
-    m_fitWidth = new QPushButton(QStringLiteral("付箋の幅をイメージの比率に合せて調整する(&B)"), this);
+    m_fitWidth =
+        new QPushButton(QStringLiteral("付箋の幅をイメージの比率に合せて調整する(&B)"), this);
     m_fitWidth->setObjectName(QStringLiteral("fitSlipWidth"));
-    m_match = new QPushButton(QStringLiteral("付箋の大きさをイメージの大きさと同じにする(&C)"), this);
+    m_match =
+        new QPushButton(QStringLiteral("付箋の大きさをイメージの大きさと同じにする(&C)"), this);
     m_match->setObjectName(QStringLiteral("matchPictureSize"));
     auto* close = new QPushButton(QStringLiteral("閉じる(&X)"), this);
     close->setObjectName(QStringLiteral("close"));
@@ -84,8 +86,10 @@ CImageDlg::CImageDlg(RouteModel& model, int slip, SlipDialogHooks hooks, QWidget
     layout->addSpacing(6);
     layout->addWidget(m_fitWidth);
     layout->addWidget(m_match);
-    layout->addWidget(Note(QStringLiteral("※ イメージの縦横比に合せて付箋の大きさを調整します。"), this));
-    layout->addWidget(Note(QStringLiteral("※ 付箋の大きさの制限：　幅 100～800　高さ 50～600"), this));
+    layout->addWidget(
+        Note(QStringLiteral("※ イメージの縦横比に合せて付箋の大きさを調整します。"), this));
+    layout->addWidget(
+        Note(QStringLiteral("※ 付箋の大きさの制限：　幅 100～800　高さ 50～600"), this));
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     bottom->addWidget(close);
@@ -117,8 +121,7 @@ void CImageDlg::reducePicture()
     const QSize size = ReducedPictureSize(m_picture, slipSize().height());
     bool keep = false;
     if (s.imageTransparentColour != -1) {
-        const int answer =
-            ShowMessage(MsgKeepTransparency, this, {}, MessageStyle::YesNoCancel);
+        const int answer = ShowMessage(MsgKeepTransparency, this, {}, MessageStyle::YesNoCancel);
         if (answer == IDCANCEL)
             return;
         keep = answer == IDYES;

@@ -25,9 +25,9 @@ public:
     // The picture's size as measured when the dialog opened.
     QSize pictureSize() const { return m_picture; }
 
-    void reducePicture();      // 1003
-    void fitSlipWidth();       // 1002
-    void matchPictureSize();   // 1001
+    void reducePicture();    // 1003
+    void fitSlipWidth();     // 1002
+    void matchPictureSize(); // 1001
 
 private:
     QSize slipSize() const;
@@ -46,7 +46,6 @@ private:
 };
 
 // Runs the image settings of image slip `slip` modally.
-void ShowImageSettings(RouteModel& model, int slip, const SlipDialogHooks& hooks,
-                       QWidget* parent);
+void ShowImageSettings(RouteModel& model, int slip, const SlipDialogHooks& hooks, QWidget* parent);
 
 } // namespace tavelin

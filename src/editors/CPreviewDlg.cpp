@@ -3,10 +3,10 @@
 #include "image/PictureDrawing.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QFrame>
 #include <QPainter>
 #include <QResizeEvent>
+#include <algorithm>
 
 namespace tavelin
 {
@@ -31,8 +31,8 @@ protected:
         const PicturePtr& picture = (*m_model.slipPictures)[std::size_t(m_slip)];
         if (!s.hasImage || !picture)
             return;
-        DrawPicture(painter, picture.get(), rect(), QSize(s.right - s.left, s.bottom - s.top), 0,
-                    0, int(PictureMode::Fit), s.imageTransparentColour);
+        DrawPicture(painter, picture.get(), rect(), QSize(s.right - s.left, s.bottom - s.top), 0, 0,
+                    int(PictureMode::Fit), s.imageTransparentColour);
     }
 
 private:

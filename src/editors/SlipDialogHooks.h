@@ -9,9 +9,9 @@ namespace tavelin
 {
 
 struct SlipDialogHooks {
-    std::function<QPoint()> scrollPosition;         // the view's scroll position
-    std::function<void(const QRect&)> redrawArea;   // client coordinates, repainted at once
-    std::function<void()> markModified;             // the document's modified flag
+    std::function<QPoint()> scrollPosition;       // the view's scroll position
+    std::function<void(const QRect&)> redrawArea; // client coordinates, repainted at once
+    std::function<void()> markModified;           // the document's modified flag
 };
 
 } // namespace tavelin

@@ -38,8 +38,8 @@ public:
     void showOutline(const QRect& outline, int grow)
     {
         m_outline = outline;
-        const QRect area = outline.adjusted(-grow, -grow, grow, grow)
-                               .intersected(parentWidget()->rect());
+        const QRect area =
+            outline.adjusted(-grow, -grow, grow, grow).intersected(parentWidget()->rect());
         setGeometry(area);
         raise();
         show();
@@ -108,8 +108,9 @@ void CMyEdit::ApplyStyle()
     setAutoFillBackground(false);
 
     QTextOption option = document()->defaultTextOption();
-    option.setAlignment(st.alignH == 1 ? Qt::AlignHCenter
-                                       : st.alignH == 2 ? Qt::AlignRight : Qt::AlignLeft);
+    option.setAlignment(st.alignH == 1   ? Qt::AlignHCenter
+                        : st.alignH == 2 ? Qt::AlignRight
+                                         : Qt::AlignLeft);
     option.setWrapMode(st.wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
     document()->setDefaultTextOption(option);
     // Wrapped slips wrap in the editor too; others scroll sideways.

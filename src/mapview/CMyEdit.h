@@ -93,7 +93,7 @@ private:
     InPlaceEditorHost& m_host;
     QWidget* m_client;
     int m_slip = -1;
-    QRect m_rect;    // zoomed-map coordinates
+    QRect m_rect; // zoomed-map coordinates
     int m_handle = -1;
     QRect m_newRect; // during a resize
     QPointer<QWidget> m_feedback;

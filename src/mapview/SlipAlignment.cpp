@@ -107,9 +107,8 @@ bool SpaceEvenly(RouteModel& model, bool vertical)
     if (n < 3)
         return false;
     // By start; equal starts keep their order in the slip array.
-    std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
-        return start(model.slips[x]) < start(model.slips[y]);
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int x, int y) { return start(model.slips[x]) < start(model.slips[y]); });
     const int lo = start(model.slips[order.front()]);
     const int hi = start(model.slips[order.back()]);
     const int e = extent(model.slips[order.back()]);

@@ -27,7 +27,7 @@ enum class SlipAlignment {
 struct AlignmentHooks {
     std::function<void()> takeSlipSnapshot; // before any rectangle changes
     std::function<void()> refreshNow;
-    std::function<void()> markModified;     // only when a rectangle changed
+    std::function<void()> markModified; // only when a rectangle changed
 };
 
 // Runs one command with `primarySlip` as the reference. Without a primary

@@ -71,8 +71,8 @@ bool SaveClipboardPicture(const QMimeData* data, const QString& path, QString& f
     if (data && data->hasImage()) {
         const QVariant value = data->imageData();
         image = value.metaType() == QMetaType::fromType<QPixmap>()
-            ? qvariant_cast<QPixmap>(value).toImage()
-            : qvariant_cast<QImage>(value);
+                    ? qvariant_cast<QPixmap>(value).toImage()
+                    : qvariant_cast<QImage>(value);
     }
     if (image.isNull()) {
         failure = QStringLiteral("クリップボードからの取得エラー\n");

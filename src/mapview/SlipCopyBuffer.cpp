@@ -90,14 +90,13 @@ int PasteSlips(RouteModel& model, SlipViewHost& host, const SlipCopyBuffer& buff
         PicturePtr picture;
         if (copy.hasPicture) {
             picture = copy.decoded.isNull()
-                ? std::make_shared<const Picture>(copy.pictureBytes)
-                : std::make_shared<const Picture>(copy.pictureBytes, copy.decoded);
+                          ? std::make_shared<const Picture>(copy.pictureBytes)
+                          : std::make_shared<const Picture>(copy.pictureBytes, copy.decoded);
         }
         (*model.slipPictures)[std::size_t(index)] = std::move(picture);
-        const SlipBox moved = FitSlipIntoMap(
-            {slip.left + PasteOffset, slip.top + PasteOffset, slip.right + PasteOffset,
-             slip.bottom + PasteOffset},
-            model.header.mapWidth, model.header.mapHeight);
+        const SlipBox moved = FitSlipIntoMap({slip.left + PasteOffset, slip.top + PasteOffset,
+                                              slip.right + PasteOffset, slip.bottom + PasteOffset},
+                                             model.header.mapWidth, model.header.mapHeight);
         slip.left = moved.left;
         slip.top = moved.top;
         slip.right = moved.right;

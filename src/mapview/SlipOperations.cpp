@@ -142,8 +142,7 @@ void SlipOperations::PasteText(QPoint context, const QMimeData* clipboard)
         ShowMessage(MsgNoClipboardText, m_host.messageOwner(), {}, MessageStyle::Information);
         return;
     }
-    const QString question =
-        QStringLiteral("『") + cp932::Decode(text) + QStringLiteral("』\n");
+    const QString question = QStringLiteral("『") + cp932::Decode(text) + QStringLiteral("』\n");
     if (ShowMessage(MsgAskTextSlip, m_host.messageOwner(), question, MessageStyle::YesNo) != IDYES)
         return;
     AddSlip(context, text, {});
@@ -344,7 +343,8 @@ bool SlipOperations::DropFiles(const QStringList& paths, QPoint context)
     const QString copy = QDir(folder).filePath(QStringLiteral("tmp.") + kind);
     // A file dropped from the working folder itself is already the copy;
     // removing the old copy first would delete it.
-    const bool sameFile = QFileInfo(file).canonicalFilePath() == QFileInfo(copy).canonicalFilePath();
+    const bool sameFile =
+        QFileInfo(file).canonicalFilePath() == QFileInfo(copy).canonicalFilePath();
     if (!sameFile) {
         if (!HasRoom())
             return false;
@@ -359,8 +359,7 @@ bool SlipOperations::DropFiles(const QStringList& paths, QPoint context)
 
 void SlipOperations::ShowNoteText(int slip)
 {
-    const int noteLength =
-        settings::GetInt(QStringLiteral("ColumnDsp"), QStringLiteral("KijiLen"));
+    const int noteLength = settings::GetInt(QStringLiteral("ColumnDsp"), QStringLiteral("KijiLen"));
     for (int n = 0; n < m_model.nodeCount; ++n) {
         if (m_model.nodes[n].noteSlip != slip)
             continue;

@@ -1,10 +1,10 @@
 // The in-place slip editor over a plain client widget: where it opens and
 // how it looks, the caret, what a commit stores, its keys and its handles.
 
+#include "mapview/CMyEdit.h"
 #include "MapFixture.h"
 #include "image/PictureDrawing.h"
 #include "image/SlipFont.h"
-#include "mapview/CMyEdit.h"
 #include "mapview/SlipText.h"
 #include "platform/Cp932.h"
 #include "platform/Messages.h"
@@ -230,7 +230,7 @@ TEST_F(CMyEditTest, HandlesResizeTheEditorInsideTheMapButNotTheSlip)
         {2, {252, 207}, {400, 300}, QRect(QPoint(100, 100), QPoint(399, 299))},
         {4, {175, 98}, {175, 50}, QRect(QPoint(100, 50), QPoint(249, 204))},
         {7, {98, 152}, {400, 152}, QRect(QPoint(240, 100), QPoint(249, 204))}, // 10 wide at least
-        {0, {98, 98}, {-50, -80}, QRect(QPoint(0, 0), QPoint(249, 204))},     // stays in the map
+        {0, {98, 98}, {-50, -80}, QRect(QPoint(0, 0), QPoint(249, 204))},      // stays in the map
         {2, {252, 207}, {1200, 900}, QRect(QPoint(100, 100), QPoint(999, 799))},
     };
     host.scroll = QPoint(30, 40);
@@ -239,8 +239,8 @@ TEST_F(CMyEditTest, HandlesResizeTheEditorInsideTheMapButNotTheSlip)
         EXPECT_EQ(editor->HandleAt(c.handlePoint), c.handle);
         QTest::mousePress(&client, Qt::LeftButton, Qt::NoModifier, toClient(c.handlePoint));
         EXPECT_TRUE(editor->resizing());
-        QMouseEvent move(QEvent::MouseMove, QPointF(toClient(c.dropAt)), QPointF(toClient(c.dropAt)),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(toClient(c.dropAt)),
+                         QPointF(toClient(c.dropAt)), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&client, &move);
         EXPECT_EQ(editor->resizeRect(), c.expected);
         QTest::mouseRelease(&client, Qt::LeftButton, Qt::NoModifier, toClient(c.dropAt));

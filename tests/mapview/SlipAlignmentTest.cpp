@@ -1,7 +1,7 @@
 // The eleven alignment commands over the selected slips.
 
-#include "SlipFixture.h"
 #include "mapview/SlipAlignment.h"
+#include "SlipFixture.h"
 #include "platform/Messages.h"
 #include "support/TestSupport.h"
 
@@ -99,8 +99,8 @@ TEST(SlipAlignmentCommands, CentringMovesTheGroupOntoTheWholeMap)
 TEST(SlipAlignmentCommands, SpacingSharesTheFreeSpaceBetweenFirstAndLast)
 {
     SlipScene scene;
-    scene.slip(0, 100, 40, 150, true); // top 100, height 50
-    scene.slip(50, 0, 90, 20, true);   // top 0, height 20
+    scene.slip(0, 100, 40, 150, true);  // top 100, height 50
+    scene.slip(50, 0, 90, 20, true);    // top 0, height 20
     scene.slip(100, 10, 140, 30, true); // top 10, height 20
     Align(scene, 0, SlipAlignment::SpaceVertical);
     // The middle one: 20 + (150 - 90) / 2 = 50; the first and the last stay.
@@ -112,9 +112,9 @@ TEST(SlipAlignmentCommands, SpacingSharesTheFreeSpaceBetweenFirstAndLast)
 TEST(SlipAlignmentCommands, EqualStartsKeepTheirOrderInTheArray)
 {
     SlipScene scene;
-    scene.slip(0, 0, 10, 10, true);     // left 0, width 10: first
-    scene.slip(0, 50, 20, 60, true);    // left 0, width 20: second, moves
-    scene.slip(100, 0, 110, 10, true);  // last
+    scene.slip(0, 0, 10, 10, true);    // left 0, width 10: first
+    scene.slip(0, 50, 20, 60, true);   // left 0, width 20: second, moves
+    scene.slip(100, 0, 110, 10, true); // last
     Align(scene, 2, SlipAlignment::SpaceHorizontal);
     // gap = (100 + 10 - 40 - 0) / 2 = 35; second starts at 0 + 10 + 35.
     EXPECT_EQ(Rect(scene.model().slips[1]), (SlipBox{45, 50, 65, 60}));
@@ -134,7 +134,7 @@ TEST(SlipAlignmentCommands, SpacingFewerThanThreeMovesNothing)
 
 TEST(SlipAlignmentCommands, MatchedSizesStayInsideTheMap)
 {
-    SlipScene scene; // 1000 x 800
+    SlipScene scene;                      // 1000 x 800
     scene.slip(100, 100, 400, 200, true); // primary 300 x 100
     scene.slip(900, 10, 950, 40, true);   // near the right edge
     scene.slip(0, 0, 10, 10, true);

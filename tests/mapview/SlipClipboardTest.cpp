@@ -2,9 +2,9 @@
 // the text cut to 1000 bytes, pictures through the working folder, copies
 // pasted 20 pixels off their originals, and copies that keep their pictures.
 
+#include "mapview/SlipClipboard.h"
 #include "SlipFixture.h"
 #include "image/PictureIo.h"
-#include "mapview/SlipClipboard.h"
 #include "mapview/SlipText.h"
 #include "platform/Cp932.h"
 #include "platform/Messages.h"

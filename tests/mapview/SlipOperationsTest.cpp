@@ -282,8 +282,8 @@ TEST_F(SlipOperationsTest, AFileThatDoesNotDecodeIsReported)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("not a picture");
     f.close();
-    EXPECT_EQ(scene.operations.CreateImageSlipFromFile(file, QStringLiteral("jpeg"), QPoint(50, 50)),
-              -1);
+    EXPECT_EQ(
+        scene.operations.CreateImageSlipFromFile(file, QStringLiteral("jpeg"), QPoint(50, 50)), -1);
     ASSERT_EQ(messages.ids(), std::vector<int>{30026});
     EXPECT_EQ(messages.records[0].prefix, file + u'\n');
     EXPECT_EQ(scene.model().slipCount, 0);
@@ -305,7 +305,8 @@ TEST_F(SlipOperationsTest, ImageSetThroughTheChooser)
     EXPECT_EQ(scene.operations.SetSlipImage(QPoint(120, 120), chooser, nullptr),
               SlipOperations::SetImage::Stopped);
     EXPECT_EQ(chooser.title, QStringLiteral("イメージファイルを指定"));
-    EXPECT_TRUE(chooser.filter.startsWith(QStringLiteral("イメージファイル(jpeg, gif, bmp, png, tiff)")));
+    EXPECT_TRUE(
+        chooser.filter.startsWith(QStringLiteral("イメージファイル(jpeg, gif, bmp, png, tiff)")));
     EXPECT_EQ(scene.model().slips[0].hasImage, 0);
 
     chooser.path = dir.file(QStringLiteral("big.jpg"));

@@ -76,10 +76,7 @@ QByteArray Jpeg(const QImage& image)
 class MapClient : public QWidget, public InPlaceEditorHost
 {
 public:
-    explicit MapClient(RouteModel& model) : m_model(model)
-    {
-        BuildBackground(model, m_background);
-    }
+    explicit MapClient(RouteModel& model) : m_model(model) { BuildBackground(model, m_background); }
     QPoint scrollPosition() const override { return {}; }
     void setEditingSlip(int slip, const QRect& rect) override
     {
@@ -139,7 +136,8 @@ int main(int argc, char** argv)
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out);
-    qputenv("TAVELIN_SETTINGS", QFile::encodeName(QDir(out).filePath(QStringLiteral(".shots.ini"))));
+    qputenv("TAVELIN_SETTINGS",
+            QFile::encodeName(QDir(out).filePath(QStringLiteral(".shots.ini"))));
     QApplication app(argc, argv);
 
     RouteModel model;
@@ -151,11 +149,12 @@ int main(int argc, char** argv)
     h.hasMap = 1;
     h.mapWidth = terrain.width();
     h.mapHeight = terrain.height();
-    for (const QPoint p : {QPoint(70, 400), QPoint(180, 300), QPoint(330, 250), QPoint(520, 190),
-                           QPoint(690, 120)})
+    for (const QPoint p :
+         {QPoint(70, 400), QPoint(180, 300), QPoint(330, 250), QPoint(520, 190), QPoint(690, 120)})
         model.AppendNode(p, 1.0f);
     const QImage photo = Photo(400, 300);
-    const int note = model.AddSlip(QPoint(220, 120), 1.0f, Sjis(QStringLiteral("峠の茶屋\r\n10:40 着、団子で休憩")), {});
+    const int note = model.AddSlip(QPoint(220, 120), 1.0f,
+                                   Sjis(QStringLiteral("峠の茶屋\r\n10:40 着、団子で休憩")), {});
     model.nodes[2].noteSlip = note;
     const int picture =
         model.AddSlip(QPoint(600, 340), 1.0f, Sjis(QStringLiteral("山頂からの眺め")),
