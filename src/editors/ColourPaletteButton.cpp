@@ -93,8 +93,7 @@ void ColourPaletteButton::paintEvent(QPaintEvent* event)
 
 void ColourPaletteButton::showPalette()
 {
-    if (m_popup)
-        m_popup->close();
+    closePalette();
     auto* popup = new QFrame(this, Qt::Popup);
     popup->setObjectName(QStringLiteral("palette"));
     popup->setAttribute(Qt::WA_DeleteOnClose);
@@ -127,18 +126,23 @@ void ColourPaletteButton::showPalette()
     popup->show();
 }
 
-void ColourPaletteButton::choose(std::uint32_t colourRef)
+void ColourPaletteButton::closePalette()
 {
     if (m_popup)
-        m_popup->close();
+        m_popup->close(); // deletes itself
+    m_popup = nullptr;
+}
+
+void ColourPaletteButton::choose(std::uint32_t colourRef)
+{
+    closePalette();
     setColour(colourRef);
     Q_EMIT colourChosen(colourRef);
 }
 
 void ColourPaletteButton::chooseOther()
 {
-    if (m_popup)
-        m_popup->close();
+    closePalette();
     const QColor initial = m_colour == NoColour ? QColor(Qt::white) : FromColorRef(m_colour);
     const std::optional<QColor> chosen = CurrentColourChooser().chooseColour(window(), initial);
     if (!chosen || !chosen->isValid())

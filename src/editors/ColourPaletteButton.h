@@ -38,6 +38,7 @@ protected:
 
 private:
     void showPalette();
+    void closePalette();
     void choose(std::uint32_t colourRef);
     void chooseOther();
 
