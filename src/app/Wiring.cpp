@@ -34,6 +34,25 @@ constexpr std::pair<int, SlipAlignment> AlignmentCommands[] = {
 
 } // namespace
 
+PropertyHooks FramePropertyHooks(CMainFrame& frame, ImageFileChooser* iconChooser)
+{
+    PropertyHooks hooks;
+    hooks.refreshNow = [&frame] {
+        if (frame.mapArea())
+            frame.mapArea()->RefreshNow();
+    };
+    hooks.markModified = [&frame] {
+        if (frame.document())
+            frame.document()->SetModifiedFlag();
+    };
+    hooks.refreshNodeList = [&frame] {
+        if (frame.listArea())
+            frame.listArea()->RefreshNodeList();
+    };
+    hooks.iconChooser = iconChooser;
+    return hooks;
+}
+
 void WireApplication(CN20417App& app, WiringChoosers choosers)
 {
     InstallShoriDialog();

@@ -3,8 +3,11 @@
 // frame's splitter, and the commands whose work lives in the map area and
 // the editors (background map settings, save as image).
 
+#include "editors/PropertyHooks.h"
+
 namespace tavelin {
 
+class CMainFrame;
 class CN20417App;
 class ImageFileChooser;
 class MapImagePathChooser;
@@ -17,5 +20,11 @@ struct WiringChoosers {
 };
 
 void WireApplication(CN20417App& app, WiringChoosers choosers = {});
+
+// What the layer and node properties and the layer list are handed by the
+// menus that open them: the frame's map area redraw, the document's
+// modified flag and the list area's rebuild. The tab hooks are left to the
+// layer tab bar.
+PropertyHooks FramePropertyHooks(CMainFrame& frame, ImageFileChooser* iconChooser = nullptr);
 
 } // namespace tavelin

@@ -1,6 +1,7 @@
 #include "image/LayerIcon.h"
 
 #include "image/ImageEncoding.h"
+#include "image/NodeIcons.h"
 #include "image/PictureDrawing.h"
 #include "image/PictureIo.h"
 #include "model/Records.h"
@@ -43,25 +44,6 @@ bool FolderWritable(const QString& filePath)
     return folder.isDir() && folder.isWritable();
 }
 
-// The built-in node icon: a round marker on white (the icon's transparent
-// colour), drawn without antialiasing so no near-white fringe survives the key.
-QImage BuiltInIcon()
-{
-    QImage icon(IconCell, IconCell, QImage::Format_RGB32);
-    icon.fill(Qt::white);
-    QPainter p(&icon);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(20, 40, 120));
-    p.drawEllipse(QRect(6, 6, 52, 52));
-    p.setBrush(QColor(250, 250, 250));
-    p.drawEllipse(QRect(16, 16, 32, 32));
-    p.setBrush(QColor(230, 90, 20));
-    p.drawEllipse(QRect(23, 23, 18, 18));
-    p.end();
-    return icon;
-}
-
 } // namespace
 
 QString DefaultIconPath()
@@ -96,7 +78,7 @@ PicturePtr LoadDefaultIcon(const QString& programFolder, const QString& userFold
     if (path.isEmpty())
         return nullptr;
     if (!QFileInfo::exists(path)) {
-        const QImage icon = BuiltInIcon();
+        const QImage icon = BuiltInNodeIcon(1015);
         bool written = false;
         for (const QString& candidate : IconCandidates(programFolder, userFolder)) {
             QDir().mkpath(QFileInfo(candidate).absolutePath());
@@ -113,7 +95,7 @@ PicturePtr LoadDefaultIcon(const QString& programFolder, const QString& userFold
     return LoadPictureFile(path).picture;
 }
 
-QImage BuildLayerIcon(const Picture& picture, const LayerRec& layer)
+QImage BuildIconCell(const Picture& picture, int iconPos, PictureMode mode)
 {
     QImage cell(IconCell, IconCell, QImage::Format_RGB32);
     if (cell.isNull())
@@ -122,9 +104,9 @@ QImage BuildLayerIcon(const Picture& picture, const LayerRec& layer)
     {
         QPainter painter(&cell);
         DrawPicture(painter, &picture, QRect(0, 0, IconCell, IconCell), QSize(IconCell, IconCell),
-                    1, 0x000000, int(PictureMode::TopLeft), -1);
+                    1, 0x000000, int(mode), -1);
     }
-    switch (layer.iconPos) {
+    switch (iconPos) {
     case 1:
         return cell.mirrored(true, false);
     case 2:
@@ -134,6 +116,11 @@ QImage BuildLayerIcon(const Picture& picture, const LayerRec& layer)
     default:
         return cell;
     }
+}
+
+QImage BuildLayerIcon(const Picture& picture, const LayerRec& layer)
+{
+    return BuildIconCell(picture, layer.iconPos, PictureMode::TopLeft);
 }
 
 } // namespace tavelin

@@ -2,6 +2,7 @@
 // Layer icons: the default icon file and the 64 x 64 rendered cell of each
 // layer's icon picture.
 
+#include "image/PictureDrawing.h"
 #include "model/Picture.h"
 
 #include <QImage>
@@ -29,5 +30,9 @@ PicturePtr LoadDefaultIcon(const QString& programFolder, const QString& userFold
 // picture at actual size, mirrored or rotated for iconPos 1, 2, 3.
 // A null image means the cell could not be built (the caller shows 30001).
 QImage BuildLayerIcon(const Picture& picture, const LayerRec& layer);
+
+// The same cell with the picture drawn in `mode`: the layer properties draw
+// it fitted, which for their 64 x 64 icon pictures gives the same cell.
+QImage BuildIconCell(const Picture& picture, int iconPos, PictureMode mode);
 
 } // namespace tavelin
