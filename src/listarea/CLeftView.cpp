@@ -159,10 +159,12 @@ void CLeftView::RefreshNodeList()
     m_operations.SyncSelectedTab();
     const int top = m_table->topRow();
     m_clickedRow = -1;
-    m_rows.SetRows(ComputeRouteTexts(m_model, m_operations.currentLayer()));
+    const ColumnSettings settings = ColumnSettings::Read();
+    m_rows.SetRows(ComputeRouteRows(m_model, m_operations.currentLayer(), settings.noteLength),
+                   settings);
     const int primary = m_operations.hooks.primaryNode ? m_operations.hooks.primaryNode() : -1;
     SelectRow(m_rows.rowOfNode(primary));
-    FitColumnWidths();
+    FitColumnWidths(settings);
     m_table->LayoutNow();
     m_table->SetTopRow(top);
 }
@@ -199,7 +201,11 @@ void CLeftView::FollowNode(int node)
 
 void CLeftView::FitColumnWidths()
 {
-    const ColumnSettings settings = ColumnSettings::Read();
+    FitColumnWidths(ColumnSettings::Read());
+}
+
+void CLeftView::FitColumnWidths(const ColumnSettings& settings)
+{
     const ColumnWidthArray widths = ComputeColumnWidths(m_rows, settings.shown, *m_meter);
     QHeaderView* header = m_table->horizontalHeader();
     for (int c = 0; c < RouteColumnCount; ++c)

@@ -86,6 +86,7 @@ protected:
 
 private:
     void InstallBuiltInHandlers();
+    void FitColumnWidths(const ColumnSettings& settings);
     void SelectRow(int row);
     void OpenRowMenu(int row, const QPoint& globalPos);
     void OpenHeaderMenu(const QPoint& globalPos);

@@ -25,14 +25,20 @@ TextWidthMeter::TextWidthMeter(const QFont& font)
 {
 }
 
-qreal TextWidthMeter::estimate(const QString& text)
+qreal TextWidthMeter::estimate(QStringView text)
 {
-    qreal sum = 0;
-    for (const QChar c : text) {
-        float& advance = m_cache[c.unicode()];
-        if (advance < 0)
+    float sum = 0;
+    float* cache = m_cache.data();
+    const char16_t* p = text.utf16();
+    const char16_t* end = p + text.size();
+    for (; p != end; ++p) {
+        float advance = cache[*p];
+        if (advance < 0) {
+            const QChar c(*p);
             advance = c.isSurrogate() ? float(m_advances.averageCharWidth())
                                       : float(m_advances.horizontalAdvance(c));
+            cache[*p] = advance;
+        }
         sum += advance;
     }
     return sum;
@@ -53,14 +59,15 @@ ColumnWidthArray ComputeColumnWidths(const NodeListModel& rows,
         int widest = meter.width(rows.headerData(c, Qt::Horizontal).toString());
         qreal most = 0;
         for (int r = 0; r < count; ++r) {
-            estimates[std::size_t(r)] = meter.estimate(rows.text(r, c));
-            most = std::max(most, estimates[std::size_t(r)]);
+            const qreal e = meter.estimate(rows.textView(r, c));
+            estimates[std::size_t(r)] = e;
+            most = std::max(most, e);
         }
         QSet<QString> measured;
         for (int r = 0; r < count && measured.size() < MaxMeasured; ++r) {
             if (estimates[std::size_t(r)] < most - Slack)
                 continue;
-            const QString& text = rows.texts(r)[std::size_t(c)];
+            const QString text = rows.text(r, c);
             if (measured.contains(text))
                 continue;
             measured.insert(text);

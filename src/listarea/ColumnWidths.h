@@ -26,9 +26,9 @@ public:
     explicit TextWidthMeter(const QFont& font);
 
     // The pixel width the font gives the text.
-    int width(const QString& text) const { return m_exact.horizontalAdvance(text); }
+    int width(QStringView text) const { return m_exact.horizontalAdvance(text.toString()); }
     // The sum of the characters' own advances.
-    qreal estimate(const QString& text);
+    qreal estimate(QStringView text);
 
 private:
     QFontMetrics m_exact;

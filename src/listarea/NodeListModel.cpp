@@ -5,24 +5,51 @@
 namespace tavelin
 {
 
-void NodeListModel::SetRows(std::vector<RouteRowTexts> rows)
+void NodeListModel::SetRows(const std::vector<RouteRowTexts>& rows)
 {
     beginResetModel();
-    m_rows = std::move(rows);
-    m_nodes.resize(m_rows.size());
-    for (std::size_t r = 0; r < m_rows.size(); ++r) {
+    m_text.clear();
+    m_starts.assign(1, 0);
+    m_nodes.clear();
+    for (const RouteRowTexts& texts : rows) {
         bool ok = false;
-        const int node = m_rows[r][int(RouteColumn::NodeIndex)].toInt(&ok);
-        m_nodes[r] = ok ? node : -1;
+        const int node = texts[int(RouteColumn::NodeIndex)].toInt(&ok);
+        Append(texts, ok ? node : -1);
     }
     m_blankRow = true;
     endResetModel();
 }
 
+void NodeListModel::SetRows(const std::vector<RouteRow>& rows, const ColumnSettings& settings)
+{
+    beginResetModel();
+    // Cleared, not released: the next rebuild fills the same memory.
+    m_text.clear();
+    m_starts.assign(1, 0);
+    m_nodes.clear();
+    m_starts.reserve(rows.size() * RouteColumnCount + 1);
+    m_nodes.reserve(rows.size());
+    for (const RouteRow& row : rows)
+        Append(FormatRouteRow(row, settings), row.nodeIndex);
+    m_blankRow = true;
+    endResetModel();
+}
+
+void NodeListModel::Append(const RouteRowTexts& texts, int node)
+{
+    for (const QString& t : texts) {
+        const auto* p = reinterpret_cast<const char16_t*>(t.utf16());
+        m_text.insert(m_text.end(), p, p + t.size());
+        m_starts.push_back(std::uint32_t(m_text.size()));
+    }
+    m_nodes.push_back(node);
+}
+
 void NodeListModel::Clear()
 {
     beginResetModel();
-    m_rows.clear();
+    m_text.clear();
+    m_starts.assign(1, 0);
     m_nodes.clear();
     m_blankRow = false;
     endResetModel();
@@ -42,16 +69,13 @@ int NodeListModel::rowOfNode(int node) const
     return it != m_nodes.end() && *it == node ? int(it - m_nodes.begin()) : -1;
 }
 
-const RouteRowTexts& NodeListModel::texts(int row) const
+QStringView NodeListModel::textView(int row, int column) const
 {
-    return isNodeRow(row) ? m_rows[std::size_t(row)] : m_blank;
-}
-
-QString NodeListModel::text(int row, int column) const
-{
-    if (column < 0 || column >= RouteColumnCount)
+    if (!isNodeRow(row) || column < 0 || column >= RouteColumnCount)
         return {};
-    return texts(row)[std::size_t(column)];
+    const std::size_t cell = std::size_t(row) * RouteColumnCount + std::size_t(column);
+    const std::uint32_t from = m_starts[cell];
+    return QStringView(m_text.data() + from, qsizetype(m_starts[cell + 1] - from));
 }
 
 void NodeListModel::SetColumnColour(const QColor& colour)
@@ -59,7 +83,7 @@ void NodeListModel::SetColumnColour(const QColor& colour)
     if (colour == m_columnColour)
         return;
     m_columnColour = colour;
-    if (!m_rows.empty())
+    if (nodeRowCount() > 0)
         Q_EMIT dataChanged(index(0, int(RouteColumn::Arrival)),
                            index(nodeRowCount() - 1, int(RouteColumn::Departure)),
                            {Qt::BackgroundRole});
