@@ -76,9 +76,12 @@ CLeftView::CLeftView(RouteModel& model, QWidget* parent)
 
 CLeftView::~CLeftView()
 {
-    // The bar writes its settings as it goes; it still needs the tabs.
+    // Children go after the members they show: the bar (which writes its
+    // settings as it goes) needs the tabs, the table its rows.
     delete m_bar;
     m_bar = nullptr;
+    delete m_table;
+    m_table = nullptr;
 }
 
 void CLeftView::InstallBuiltInHandlers()

@@ -123,7 +123,7 @@ QVariant NodeListModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return text(index.row(), index.column());
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(CellAlignment(index.column()));
+        return int(CellAlignment(index.column()));
     case Qt::BackgroundRole:
         if (isNodeRow(index.row()) && IsColourColumn(index.column()))
             return m_columnColour;
@@ -140,7 +140,7 @@ QVariant NodeListModel::headerData(int section, Qt::Orientation orientation, int
     if (role == Qt::DisplayRole)
         return m_titles[std::size_t(section)];
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+        return int(Qt::AlignCenter);
     return {};
 }
 
