@@ -26,7 +26,8 @@ struct Shown {
         for (int i = 0; i < layers; ++i) {
             model.layers[i].tabIndex = i;
             model.layers[i].visible = 1;
-            const QByteArray name = cp932::Encode(QStringLiteral("ルート %1 の区間").arg(i + 1)).value();
+            const QByteArray name =
+                cp932::Encode(QStringLiteral("ルート %1 の区間").arg(i + 1)).value();
             cp932::CopyToField(model.layers[i].name, LayerNameBytes, name);
         }
         model.header.currentLayer = 0;

@@ -100,8 +100,10 @@ void CRenameDlg::showEvent(QShowEvent* event)
     frame.moveBottomLeft(m_point);
     if (const QScreen* screen = QGuiApplication::screenAt(m_point)) {
         const QRect area = screen->availableGeometry();
-        frame.moveLeft(std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() - frame.width())));
-        frame.moveTop(std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() - frame.height())));
+        frame.moveLeft(std::clamp(frame.left(), area.left(),
+                                  std::max(area.left(), area.right() - frame.width())));
+        frame.moveTop(std::clamp(frame.top(), area.top(),
+                                 std::max(area.top(), area.bottom() - frame.height())));
     }
     move(frame.topLeft());
 }

@@ -20,10 +20,10 @@ namespace tavelin
 namespace
 {
 
-constexpr int TextInset = 4;  // caption from the tab's left edge
-constexpr int TabGap = 2;     // between button tabs
+constexpr int TextInset = 4; // caption from the tab's left edge
+constexpr int TabGap = 2;    // between button tabs
 constexpr int ArrowWidth = 16;
-constexpr int TopBorder = 2;  // the bar's top border line and its gap
+constexpr int TopBorder = 2; // the bar's top border line and its gap
 
 } // namespace
 
@@ -170,9 +170,10 @@ void CLayerBar::EnsureLayout()
             const int shown = ShownWidth();
             if (selected < m_first)
                 m_first = selected;
-            while (m_first < selected &&
-                   m_left[std::size_t(selected)] + m_width[std::size_t(selected)] -
-                           m_left[std::size_t(m_first)] > shown)
+            while (m_first < selected && m_left[std::size_t(selected)] +
+                                                 m_width[std::size_t(selected)] -
+                                                 m_left[std::size_t(m_first)] >
+                                             shown)
                 ++m_first;
         }
     }
@@ -272,8 +273,10 @@ void CLayerBar::paintEvent(QPaintEvent*)
         p.drawLine(r.bottomLeft(), r.bottomRight());
         p.drawLine(r.topRight(), r.bottomRight());
         p.setPen(text);
-        const QRect textRect = r.adjusted(TextInset, 0, 0, 0).translated(selected ? 1 : 0, selected ? 1 : 0);
-        p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_tabs.caption(pos));
+        const QRect textRect =
+            r.adjusted(TextInset, 0, 0, 0).translated(selected ? 1 : 0, selected ? 1 : 0);
+        p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                   m_tabs.caption(pos));
     }
     p.setClipping(false);
     if (m_stripWidth > width()) {
@@ -358,7 +361,8 @@ void CLayerBar::leaveEvent(QEvent* event)
 
 void CLayerBar::wheelEvent(QWheelEvent* event)
 {
-    const int delta = event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
+    const int delta =
+        event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
     if (delta != 0)
         ScrollTabs(delta > 0 ? -1 : 1);
     event->accept();

@@ -119,8 +119,8 @@ bool CLeftView::IsRowCommandEnabled(int commandId) const
         return false;
     const int layer = m_operations.currentLayer();
     const int tab = layer < 0 ? 0 : m_model.layers[layer].tabIndex;
-    const RowMenuState state = RowMenuRules(m_rows.rowCount(), m_clickedRow,
-                                            m_model.nodes[node].departure != 0, tab);
+    const RowMenuState state =
+        RowMenuRules(m_rows.rowCount(), m_clickedRow, m_model.nodes[node].departure != 0, tab);
     return state.enabled(commandId);
 }
 
@@ -209,6 +209,8 @@ void CLeftView::FitColumnWidths()
 
 void CLeftView::FitColumnWidths(const ColumnSettings& settings)
 {
+    if (m_meter->font() != m_table->font())
+        m_meter = std::make_unique<TextWidthMeter>(m_table->font());
     const ColumnWidthArray widths = ComputeColumnWidths(m_rows, settings.shown, *m_meter);
     QHeaderView* header = m_table->horizontalHeader();
     for (int c = 0; c < RouteColumnCount; ++c)

@@ -21,7 +21,7 @@ constexpr int MaxMeasured = 12;
 } // namespace
 
 TextWidthMeter::TextWidthMeter(const QFont& font)
-    : m_exact(font), m_advances(font), m_cache(0x10000, -1.0f)
+    : m_font(font), m_exact(font), m_advances(font), m_cache(0x10000, -1.0f)
 {
 }
 

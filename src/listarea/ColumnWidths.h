@@ -24,6 +24,7 @@ class TextWidthMeter
 {
 public:
     explicit TextWidthMeter(const QFont& font);
+    const QFont& font() const { return m_font; }
 
     // The pixel width the font gives the text.
     int width(QStringView text) const { return m_exact.horizontalAdvance(text.toString()); }
@@ -31,6 +32,7 @@ public:
     qreal estimate(QStringView text);
 
 private:
+    QFont m_font;
     QFontMetrics m_exact;
     QFontMetricsF m_advances;
     std::vector<float> m_cache; // per UTF-16 unit; < 0 not yet measured

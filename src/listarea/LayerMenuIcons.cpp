@@ -78,8 +78,8 @@ void DrawRename(QPainter& p)
 
 QIcon LayerMenuIcon(int picture)
 {
-    if (picture != 190 && picture != 191 && picture != 187 && picture != 189 &&
-        picture != 137 && picture != 1012)
+    if (picture != 190 && picture != 191 && picture != 187 && picture != 189 && picture != 137 &&
+        picture != 1012)
         return {};
     QPixmap pixmap(Size, Size);
     pixmap.fill(Qt::transparent);

@@ -74,7 +74,8 @@ public:
     // Adds a layer at the tab position (the others move on), makes it
     // current and selects its tab; the new layer's index, or -1 when it
     // could not be added (the reason shown, nothing changed). No refresh.
-    int InsertLayer(int position, const QString& name, const QString& baseDateTime14 = NewLayerBase);
+    int InsertLayer(int position, const QString& name,
+                    const QString& baseDateTime14 = NewLayerBase);
     // The tab commands "before"/"after": InsertLayer, then the list empties.
     bool NewLayerAtTab(int position, const QString& name);
 

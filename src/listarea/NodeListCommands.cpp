@@ -20,16 +20,20 @@ constexpr std::array RowItems{
 };
 
 constexpr std::array Switches{
-    ColumnSwitch{32867, 3},  ColumnSwitch{32839, 4},  ColumnSwitch{32858, 5},
-    ColumnSwitch{32859, 6},  ColumnSwitch{32860, 7},  ColumnSwitch{32814, 8},
-    ColumnSwitch{32815, 9},  ColumnSwitch{32816, 10}, ColumnSwitch{32817, 11},
+    ColumnSwitch{32867, 3}, ColumnSwitch{32839, 4},  ColumnSwitch{32858, 5},
+    ColumnSwitch{32859, 6}, ColumnSwitch{32860, 7},  ColumnSwitch{32814, 8},
+    ColumnSwitch{32815, 9}, ColumnSwitch{32816, 10}, ColumnSwitch{32817, 11},
 };
 
 constexpr std::array DateItems{
-    FormatItem{32826, "2001.02.03 23:58:59(&1)", 1}, FormatItem{32827, "2001.02.03 23:58(&2)", 2},
-    FormatItem{32828, "02.03 23:58:59(&3)", 3},      FormatItem{32829, "02.03 23:58(&4)", 4},
-    FormatItem{32830, "03 23:58:59(&5)", 5},         FormatItem{32831, "03 23:58(&6)", 6},
-    FormatItem{32832, "23:58:59(&7)", 7},            FormatItem{32833, "23:58(&8)", 8},
+    FormatItem{32826, "2001.02.03 23:58:59(&1)", 1},
+    FormatItem{32827, "2001.02.03 23:58(&2)", 2},
+    FormatItem{32828, "02.03 23:58:59(&3)", 3},
+    FormatItem{32829, "02.03 23:58(&4)", 4},
+    FormatItem{32830, "03 23:58:59(&5)", 5},
+    FormatItem{32831, "03 23:58(&6)", 6},
+    FormatItem{32832, "23:58:59(&7)", 7},
+    FormatItem{32833, "23:58(&8)", 8},
 };
 constexpr std::array DistanceItems{
     FormatItem{32843, "m単位(&1)\t54321", 1},
@@ -39,9 +43,9 @@ constexpr std::array DistanceItems{
     FormatItem{32847, "Km単位[小数第3位](&5)\t54.321", 5},
 };
 constexpr std::array TimeItems{
-    FormatItem{32848, "秒単位(&1)\t86400", 1},  FormatItem{32850, "分単位(&2)\t1440", 2},
-    FormatItem{32851, "時間単位(&3)\t24", 3},   FormatItem{32852, "日単位(&4)\t1", 4},
-    FormatItem{32853, "hh:mm:ss(&5)", 5},       FormatItem{32854, "hh:mm(&6)", 6},
+    FormatItem{32848, "秒単位(&1)\t86400", 1}, FormatItem{32850, "分単位(&2)\t1440", 2},
+    FormatItem{32851, "時間単位(&3)\t24", 3},  FormatItem{32852, "日単位(&4)\t1", 4},
+    FormatItem{32853, "hh:mm:ss(&5)", 5},      FormatItem{32854, "hh:mm(&6)", 6},
     FormatItem{32855, "dd hh:mm(&7)", 7},
 };
 constexpr std::array SpeedItems{

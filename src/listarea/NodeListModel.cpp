@@ -5,21 +5,6 @@
 namespace tavelin
 {
 
-void NodeListModel::SetRows(const std::vector<RouteRowTexts>& rows)
-{
-    beginResetModel();
-    m_text.clear();
-    m_starts.assign(1, 0);
-    m_nodes.clear();
-    for (const RouteRowTexts& texts : rows) {
-        bool ok = false;
-        const int node = texts[int(RouteColumn::NodeIndex)].toInt(&ok);
-        Append(texts, ok ? node : -1);
-    }
-    m_blankRow = true;
-    endResetModel();
-}
-
 void NodeListModel::SetRows(const std::vector<RouteRow>& rows, const ColumnSettings& settings)
 {
     beginResetModel();

@@ -23,9 +23,7 @@ class NodeListModel : public QAbstractTableModel
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // The node rows, then the blank row.
-    void SetRows(const std::vector<RouteRowTexts>& rows);
-    // The same from computed rows, formatted as the settings say.
+    // The node rows, formatted as the settings say, then the blank row.
     void SetRows(const std::vector<RouteRow>& rows, const ColumnSettings& settings);
     // No rows at all, not even the blank one.
     void Clear();

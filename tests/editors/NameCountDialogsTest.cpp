@@ -54,7 +54,8 @@ TEST(CRenameDlg, NamesOfOneToOneHundredBytesAreAccepted)
         WhenModal("tavelin::CRenameDlg", [&](QWidget* dialog) {
             QLineEdit* edit = NameEdit(dialog);
             edit->setText(c.text);
-            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ok")),
+                              Qt::LeftButton);
             stayedOpen = dialog->isVisible();
             focused = dialog->focusWidget() == edit;
             if (stayedOpen)
@@ -104,7 +105,8 @@ TEST(CNumDlg, ATypedCountIsHandedBackAsTyped)
     EXPECT_EQ(AskRepeatCount(), 150);
 
     WhenModal("tavelin::CNumDlg", [](QWidget* dialog) {
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancel")), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancel")),
+                          Qt::LeftButton);
     });
     EXPECT_FALSE(AskRepeatCount());
 }

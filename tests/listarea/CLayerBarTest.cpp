@@ -10,9 +10,9 @@
 #include "support/TestSupport.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QHelpEvent>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace tavelin;
@@ -165,11 +165,13 @@ TEST(CLayerBar, TabMenuItemsAndTheirRules)
     EXPECT_TRUE(f.menu.enabled[ID_LAYER_DELETE]);
     EXPECT_FALSE(f.menu.enabled[ID_LAYER_IMPORT_BEFORE]); // no background map
     EXPECT_TRUE(f.menu.checked[ID_LAYER_SHOW_HIDE]);
-    for (int id : {ID_LAYER_LIST, ID_LAYER_COMMON_PROPERTIES, ID_LAYER_IMPORT_AFTER,
-                   ID_LAYER_REPEAT_IMPORT, ID_LAYER_EXPORT, ID_LAYER_EXPORT_ALL, ID_LAYER_PROPERTIES})
+    for (int id :
+         {ID_LAYER_LIST, ID_LAYER_COMMON_PROPERTIES, ID_LAYER_IMPORT_AFTER, ID_LAYER_REPEAT_IMPORT,
+          ID_LAYER_EXPORT, ID_LAYER_EXPORT_ALL, ID_LAYER_PROPERTIES})
         EXPECT_FALSE(f.menu.enabled[id]) << id; // their handlers come from elsewhere
-    for (int id : {ID_LAYER_RENAME, ID_LAYER_SWAP_PREVIOUS, ID_LAYER_SWAP_NEXT, ID_LAYER_NEW_BEFORE,
-                   ID_LAYER_IMPORT_BEFORE, ID_LAYER_NEW_AFTER, ID_LAYER_IMPORT_AFTER, ID_LAYER_DELETE})
+    for (int id :
+         {ID_LAYER_RENAME, ID_LAYER_SWAP_PREVIOUS, ID_LAYER_SWAP_NEXT, ID_LAYER_NEW_BEFORE,
+          ID_LAYER_IMPORT_BEFORE, ID_LAYER_NEW_AFTER, ID_LAYER_IMPORT_AFTER, ID_LAYER_DELETE})
         EXPECT_TRUE(f.menu.pictured[id]) << id;
 
     f.model.header.hasMap = 1;
@@ -272,7 +274,8 @@ TEST(CLayerBar, ManyTabsScrollAndTheSelectedOneComesIntoSight)
     QApplication::processEvents();
     ASSERT_TRUE(f.bar().overflowing());
     EXPECT_EQ(f.bar().firstShownTab(), 0);
-    QTest::mouseClick(&f.bar(), Qt::LeftButton, {}, QPoint(f.bar().width() - 4, f.bar().height() / 2));
+    QTest::mouseClick(&f.bar(), Qt::LeftButton, {},
+                      QPoint(f.bar().width() - 4, f.bar().height() / 2));
     EXPECT_EQ(f.bar().firstShownTab(), 1);
 
     f.model.header.currentLayer = 999;

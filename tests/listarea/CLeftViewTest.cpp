@@ -8,9 +8,9 @@
 #include "listarea/NodeTableView.h"
 #include "listarea/TipWindow.h"
 #include "platform/Settings.h"
-#include "support/TestSupport.h"
 #include "platform/StringTable.h"
 #include "support/ScriptedColourChooser.h"
+#include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -101,7 +101,8 @@ struct ViewFixture : ListFixture {
     {
         menu.choose = choose;
         QWidget* header = view.table()->horizontalHeader()->viewport();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), header->mapToGlobal(QPoint(5, 5)));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                header->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(header, &event);
     }
 
@@ -273,8 +274,8 @@ TEST(CLeftView, DoubleClicks)
     doubleClick(f.cell(0, 2));
     doubleClick(f.cell(2, 1));
     doubleClick(f.cell(1, 4));
-    doubleClick(f.cell(3, 1));                   // the blank row
-    doubleClick(f.cell(3, 1) + QPoint(0, 60));   // below the rows
+    doubleClick(f.cell(3, 1));                 // the blank row
+    doubleClick(f.cell(3, 1) + QPoint(0, 60)); // below the rows
     EXPECT_EQ(properties, (std::vector<int>{0, 2}));
     EXPECT_EQ(f.centred, std::vector<int>{1});
 }

@@ -51,11 +51,12 @@ void PutRoutes(RouteModel& model)
     struct Stop {
         int x, y, arrival, departure;
     };
-    const Stop stops[] = {{70, 470, 0, 0},         {200, 390, 900, 1200},  {330, 420, 0, 0},
-                          {450, 320, 2700, 3000},  {600, 280, 4200, 4800}, {760, 150, 6600, 6600},
-                          {880, 120, 0, 0},        {1010, 90, 8400, 9000}};
+    const Stop stops[] = {{70, 470, 0, 0},        {200, 390, 900, 1200},  {330, 420, 0, 0},
+                          {450, 320, 2700, 3000}, {600, 280, 4200, 4800}, {760, 150, 6600, 6600},
+                          {880, 120, 0, 0},       {1010, 90, 8400, 9000}};
     const int notes[] = {-1, 0, -1, 1, -1, -1, -1, -1};
-    model.AddSlip({210, 330}, 1.0f, cp932::Encode(QStringLiteral("橋のたもと\r\n写真")).value(), {});
+    model.AddSlip({210, 330}, 1.0f, cp932::Encode(QStringLiteral("橋のたもと\r\n写真")).value(),
+                  {});
     model.AddSlip({460, 260}, 1.0f, cp932::Encode(QStringLiteral("昼食 30 分")).value(), {});
     for (int i = 0; i < 8; ++i) {
         const int n = model.AppendNode({stops[i].x, stops[i].y}, 1.0f);

@@ -105,11 +105,11 @@ QStringList ListFixture::namesInTabOrder() const
                << tabs.count() << " tabs for " << model.layerCount << " layers";
     for (int p = 0; p < tabs.count(); ++p)
         if (tabs.caption(p) != operations.CaptionOf(operations.LayerAtTab(p)))
-            return ::testing::AssertionFailure() << "tab " << p << " shows "
-                                                 << tabs.caption(p).toStdString();
+            return ::testing::AssertionFailure()
+                   << "tab " << p << " shows " << tabs.caption(p).toStdString();
     if (tabs.selected() != operations.currentTab())
-        return ::testing::AssertionFailure() << "tab " << tabs.selected() << " selected, current "
-                                             << operations.currentTab();
+        return ::testing::AssertionFailure()
+               << "tab " << tabs.selected() << " selected, current " << operations.currentTab();
     return ::testing::AssertionSuccess();
 }
 

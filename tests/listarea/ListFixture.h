@@ -9,8 +9,8 @@
 #include "platform/Messages.h"
 
 #include <QByteArray>
-#include <gtest/gtest.h>
 #include <QStringList>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace tavelin::test
