@@ -201,7 +201,7 @@ void CMainFrame::SetDocument(CN20417Doc* document)
         // Every initial update of the map area ends the node-adding mode.
         m_countdown.SetActive(false);
         m_map->InitialUpdate();
-        m_list->RefreshNodeList();
+        m_list->InitialUpdate();
         UpdateCommands();
     });
     connect(document, &CN20417Doc::recentFilesChanged, this,

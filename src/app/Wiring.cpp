@@ -7,6 +7,7 @@
 #include "document/CShoriDlg.h"
 #include "editors/EditMapSettings.h"
 #include "editors/ImageFileChooser.h"
+#include "listarea/CLeftView.h"
 #include "mapview/CN20417View.h"
 #include "mapview/MapImageFileDialog.h"
 #include "mapview/SlipAlignment.h"
@@ -32,6 +33,54 @@ constexpr std::pair<int, SlipAlignment> AlignmentCommands[] = {
     {ID_SAME_WH, SlipAlignment::SameSize},
 };
 
+// The list area's requests of the map area and the document.
+void WireListArea(CN20417App& app, CMainFrame& frame, CN20417View& view, CLeftView& list)
+{
+    RouteModel& model = app.model();
+    CN20417Doc* document = frame.document();
+    if (document)
+        list.SetDocumentPathQuery([document] { return document->pathName(); });
+
+    ListAreaHooks hooks;
+    hooks.refreshNow = [&view] { view.RefreshNow(); };
+    hooks.markModified = [document] {
+        if (document)
+            document->SetModifiedFlag();
+    };
+    hooks.primaryNode = [&view] { return view.primaryNode(); };
+    hooks.setPrimaryNode = [&view](int node) { view.setPrimaryNode(node); };
+    hooks.showNodeCentred = [&view](int node) { view.ShowNodeCentred(node); };
+    // As a click in node-adding mode appends: the new node alone selected
+    // and primary, the countdown started over.
+    hooks.appendNode = [&model, &view, &frame](QPoint mapPixel) {
+        const int node = model.AppendNode(mapPixel, 1.0f);
+        if (node < 0)
+            return -1;
+        view.ClearSelection();
+        model.nodes[node].selected = 1;
+        view.setPrimaryNode(node);
+        if (frame.nodeAddCountdown().isActive())
+            frame.nodeAddCountdown().Restart();
+        return node;
+    };
+    hooks.selectLayerNodes = [&model, &view](int layer) {
+        view.ClearSelection();
+        for (int i = 0; i < model.nodeCount; ++i) {
+            if (model.nodes[i].layer == layer) {
+                model.nodes[i].selected = 1;
+                view.setPrimaryNode(i);
+            }
+        }
+        view.RefreshNow();
+    };
+    // The node and slip undo snapshots and the slip copy buffer join here
+    // when the map area has them.
+    hooks.discardEditBuffers = [] {};
+    list.SetHooks(hooks);
+
+    frame.SetHandler(ID_COL_COLOR, [&list] { list.ChooseColumnColour(); });
+}
+
 } // namespace
 
 PropertyHooks FramePropertyHooks(CMainFrame& frame, ImageFileChooser* iconChooser)
@@ -52,12 +101,12 @@ PropertyHooks FramePropertyHooks(CMainFrame& frame, ImageFileChooser* iconChoose
     hooks.iconChooser = iconChooser;
     return hooks;
 }
-
 void WireApplication(CN20417App& app, WiringChoosers choosers)
 {
     InstallShoriDialog();
 
     app.createMapArea = [&app] { return new CN20417View(app.model()); };
+    app.createListArea = [&app] { return new CLeftView(app.model()); };
 
     app.wireFrame = [&app, choosers](CMainFrame& frame) {
         auto* view = dynamic_cast<CN20417View*>(frame.mapArea());
@@ -98,6 +147,8 @@ void WireApplication(CN20417App& app, WiringChoosers choosers)
                 AlignSlips(app.model(), view->primarySlip(), alignment, hooks);
             });
         }
+        if (auto* list = dynamic_cast<CLeftView*>(frame.listArea()))
+            WireListArea(app, frame, *view, *list);
 
         frame.SetHandler(ID_SAVE_IMAGE, [view, document, choosers] {
             static MapImageFileDialog dialog;

@@ -41,9 +41,12 @@ public:
     virtual QWidget* widget() = 0;
     // Rebuilds the node list of the current layer from the model.
     virtual void RefreshNodeList() = 0;
+    // A new or opened document is in the model: tabs and rows start over.
+    virtual void InitialUpdate() { RefreshNodeList(); }
     virtual bool HasRows() const = 0;
     // Keeps the floating layer tab bar at the bottom edge.
     virtual void PlaceFloatingBars() = 0;
+    virtual void FollowNode(int node) {}
 };
 
 } // namespace tavelin

@@ -102,6 +102,7 @@ int main(int argc, char* argv[])
         if (auto* view = CN20417View::instance()) {
             PutSampleRoute(app.model());
             view->InitialUpdate(true);
+            frame->listArea()->RefreshNodeList();
         }
         frame->UpdateCommands();
         QApplication::processEvents();
