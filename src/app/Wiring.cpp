@@ -9,6 +9,7 @@
 #include "editors/ImageFileChooser.h"
 #include "mapview/CN20417View.h"
 #include "mapview/MapImageFileDialog.h"
+#include "print/ShowPrintDialog.h"
 
 #include <memory>
 
@@ -50,6 +51,16 @@ void WireApplication(CN20417App& app, WiringChoosers choosers)
             static MapImageFileDialog dialog;
             MapImagePathChooser& chooser = choosers.mapImagePath ? *choosers.mapImagePath : dialog;
             view->SaveMapImage(document ? document->title() : QString(), chooser);
+        });
+
+        frame.SetHandler(ID_INSATU, [&app, &frame, view, document, choosers] {
+            PrintSource source;
+            source.model = &app.model();
+            source.state = view->sceneState();
+            source.screenDpi = view->logicalDpiX();
+            source.documentTitle = document ? document->title() : QString();
+            ShowPrintDialog(app.printer(), source, {choosers.printerSetup, choosers.pdfPath},
+                            &frame);
         });
     };
 }
