@@ -11,6 +11,7 @@
 #include "print/PagePlan.h"
 #include "print/PaperCodes.h"
 #include "print/PrintPages.h"
+#include "print/PrintPicture.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -120,7 +121,7 @@ int CmdPrint(const QStringList& args)
     }
     SceneState state;
     state.background = background.isNull() ? nullptr : &background;
-    const QImage map = RenderWholeMap(model, state, c->dpi);
+    const QImage map = RenderPrintPicture(model, state, c->dpi);
     if (map.isNull())
         return Fail(30001);
 

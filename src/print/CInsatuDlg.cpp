@@ -5,6 +5,7 @@
 #include "platform/StringTable.h"
 #include "print/PaperCodes.h"
 #include "print/PrintChoosers.h"
+#include "print/PrintPicture.h"
 #include "print/PrintPages.h"
 #include "print/PrinterSetup.h"
 
@@ -172,7 +173,7 @@ CInsatuDlg::CInsatuDlg(QPrinter& printer, PrintSource source, PrintChoosers choo
     // The scene once, at 100 %: every preview and page is cut from it.
     RouteModel* model = m_source.model;
     if (model && model->header.mapWidth > 0 && model->header.mapHeight > 0) {
-        m_map = RenderWholeMap(*model, m_source.state, m_source.screenDpi);
+        m_map = RenderPrintPicture(*model, m_source.state, m_source.screenDpi);
         if (m_map.isNull()) {
             ShowMessage(MsgOutOfMemory, this);
             return;

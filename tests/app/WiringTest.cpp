@@ -15,8 +15,8 @@
 #include "support/TestSupport.h"
 
 #include <QAction>
-#include <QFile>
 #include <QBuffer>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>

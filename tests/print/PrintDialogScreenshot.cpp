@@ -57,9 +57,9 @@ void PutSampleRoute(RouteModel& model)
     h.mapImageSize = static_cast<std::int32_t>(jpeg.size());
     h.mapWidth = 1500;
     h.mapHeight = 1700;
-    const QPoint route[] = {{90, 900},   {250, 760},  {420, 800},  {560, 640},  {720, 600},
-                            {900, 420},  {1050, 380}, {1200, 520}, {1350, 700}, {1420, 1100},
-                            {1200, 1350}, {900, 1500}};
+    const QPoint route[] = {{90, 900},   {250, 760},   {420, 800},   {560, 640},
+                            {720, 600},  {900, 420},   {1050, 380},  {1200, 520},
+                            {1350, 700}, {1420, 1100}, {1200, 1350}, {900, 1500}};
     for (QPoint point : route)
         model.AppendNode(point, 1.0f);
     model.AddSlip({330, 560}, 1.0f,
