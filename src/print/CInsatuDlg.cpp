@@ -5,8 +5,8 @@
 #include "platform/StringTable.h"
 #include "print/PaperCodes.h"
 #include "print/PrintChoosers.h"
-#include "print/PrintPicture.h"
 #include "print/PrintPages.h"
+#include "print/PrintPicture.h"
 #include "print/PrinterSetup.h"
 
 #include <QApplication>
@@ -148,7 +148,8 @@ CInsatuDlg::CInsatuDlg(QPrinter& printer, PrintSource source, PrintChoosers choo
     m_paperCode = PaperCodeForSize(layout.pageSize(), Get("PaperSize"));
     (m_orientationCode == 1 ? m_portrait : m_landscape)->setChecked(true);
     showPrinter();
-    readGeometry("OnInitDialog");
+    // Without the printer the dialog stays open without a preview.
+    const bool printerReady = readGeometry("OnInitDialog");
 
     m_margins = {Get("MarginLmm"), Get("MarginRmm"), Get("MarginTmm"), Get("MarginBmm")};
     applyMarginRanges();
@@ -181,7 +182,8 @@ CInsatuDlg::CInsatuDlg(QPrinter& printer, PrintSource source, PrintChoosers choo
     }
     m_ready = true;
 
-    relayout(true);
+    if (printerReady)
+        relayout(true);
     m_rangeStart->setText(QStringLiteral("1"));
     m_rangeEnd->setText(QString::number(m_plan.pageCount()));
 

@@ -6,6 +6,7 @@
 #include "platform/Messages.h"
 #include "platform/Settings.h"
 #include "print/PrintChoosers.h"
+#include "print/PrinterSetup.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -433,6 +434,43 @@ TEST_F(InsatuTest, ReopeningRestoresPlacementMaximisedStateAndMargins)
         dialog->resize(100, 100);
         EXPECT_GE(dialog->width(), minimum.width());
         EXPECT_GE(dialog->height(), minimum.height());
+    }
+}
+
+} // namespace
+} // namespace tavelin
+
+namespace tavelin
+{
+namespace
+{
+
+// The system printer's path, driven here on Qt's PDF printer engine: a job
+// named after the program, one sheet per page, from the paper's corner.
+TEST(PrintOnPrinter, EveryPageOnItsOwnSheet)
+{
+    test::TempDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.file(QStringLiteral("job.pdf")));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    const int dpi = printer.resolution();
+    const PrinterGeometry sheet{printer.pageLayout().fullRectPixels(dpi).size(), dpi, {}};
+    const PagePlan probe(sheet, QSize(1, 1), 96, PageMargins{}, false);
+    const QImage map = test::PagedMap(probe.tileSize(), 2, 2, QSize(50, 50));
+    const PagePlan plan(sheet, map.size(), 96, PageMargins{}, false);
+    ASSERT_EQ(plan.pageCount(), 4);
+
+    ASSERT_EQ(PrintOnPrinter(printer, QStringLiteral("Tavelin"), map, plan, {2, 4}),
+              PrintResult::Printed);
+    EXPECT_EQ(printer.docName(), QStringLiteral("Tavelin"));
+    QPdfDocument doc;
+    ASSERT_EQ(doc.load(printer.outputFileName()), QPdfDocument::Error::None);
+    ASSERT_EQ(doc.pageCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const QImage shot = test::RenderPdfPage(doc, i, 72);
+        EXPECT_TRUE(Near(shot.pixel(100, 100), PageColour(i + 2), 12)) << "page " << i + 2;
+        EXPECT_EQ(shot.pixel(60, 60), qRgb(255, 255, 255)) << "the 25 mm margin";
     }
 }
 
