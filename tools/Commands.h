@@ -18,6 +18,7 @@ int CmdResave(const QStringList& args);
 int CmdRows(const QStringList& args);
 int CmdRender(const QStringList& args);
 int CmdNew(const QStringList& args);
+int CmdPrint(const QStringList& args);
 
 // Opens a document for a command: false when it could not be opened (the
 // reason has been printed, a path that is not a .tvn document included).

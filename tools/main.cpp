@@ -60,6 +60,9 @@ constexpr Command Commands[] = {
     {"rows", tavelin::tool::CmdRows, "rows DOC.tvn [--layer N]"},
     {"render", tavelin::tool::CmdRender, "render DOC.tvn OUT.jpeg"},
     {"new", tavelin::tool::CmdNew, "new OUT.tvn --map IMAGE --north N --south S --west W --east E"},
+    {"print", tavelin::tool::CmdPrint,
+     "print DOC.tvn OUT.pdf [--paper CODE] [--landscape] [--margins L,R,T,B] [--one-page] "
+     "[--pages FIRST-LAST] [--dpi N]"},
 };
 
 } // namespace

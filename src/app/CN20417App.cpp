@@ -2,7 +2,7 @@
 
 #include "app/CMainFrame.h"
 #include "platform/Messages.h"
-#include "app/PrinterDefaults.h"
+#include "print/PrinterSetup.h"
 #include "platform/Settings.h"
 #include "document/CN20417Doc.h"
 #include "document/FileDialogChooser.h"
@@ -18,7 +18,6 @@ namespace
 
 constexpr int MsgOutOfMemory = 30001;
 constexpr int MsgAlreadyRunning = 30072;
-constexpr int MsgNoPrinter = 30082;
 
 QString ExecutableName()
 {
@@ -98,9 +97,7 @@ bool CN20417App::InitInstance(const QStringList& arguments)
     }
 
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    m_printerReady = SetUpDefaultPrinter(*m_printer);
-    if (!m_printerReady)
-        ShowMessage(MsgNoPrinter, m_frame.get());
+    m_printerReady = InitPrinterSetup(*m_printer, m_frame.get());
 
     m_frame->ShowNavigationAtStartUp();
     m_frame->UpdateCommands();

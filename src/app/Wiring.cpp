@@ -11,6 +11,7 @@
 #include "mapview/CN20417View.h"
 #include "mapview/MapImageFileDialog.h"
 #include "mapview/SlipAlignment.h"
+#include "print/ShowPrintDialog.h"
 
 #include <memory>
 #include <utility>
@@ -154,6 +155,16 @@ void WireApplication(CN20417App& app, WiringChoosers choosers)
             static MapImageFileDialog dialog;
             MapImagePathChooser& chooser = choosers.mapImagePath ? *choosers.mapImagePath : dialog;
             view->SaveMapImage(document ? document->title() : QString(), chooser);
+        });
+
+        frame.SetHandler(ID_INSATU, [&app, &frame, view, document, choosers] {
+            PrintSource source;
+            source.model = &app.model();
+            source.state = view->sceneState();
+            source.screenDpi = view->logicalDpiX();
+            source.documentTitle = document ? document->title() : QString();
+            ShowPrintDialog(app.printer(), source, {choosers.printerSetup, choosers.pdfPath},
+                            &frame);
         });
     };
 }

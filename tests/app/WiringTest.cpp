@@ -11,10 +11,12 @@
 #include "editors/ImageFileChooser.h"
 #include "mapview/CN20417View.h"
 #include "mapview/SaveMapImage.h"
+#include "print/PrintChoosers.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
 #include <QBuffer>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -26,12 +28,17 @@ using namespace tavelin::test;
 
 namespace {
 
-struct Chooser : DocumentFileChooser, ImageFileChooser, MapImagePathChooser {
-    QString open, save, image, jpeg;
+struct Chooser : DocumentFileChooser, ImageFileChooser, MapImagePathChooser, PdfPathChooser {
+    QString open, save, image, jpeg, pdf, proposedPdf;
     QString chooseOpenPath(QObject*, const QString&) override { return open; }
     QString chooseSavePath(QObject*, const QString&, const QString&) override { return save; }
     QString chooseImageFile(QWidget*, const QString&, const QString&) override { return image; }
     QString chooseMapImagePath(QObject*, const QString&) override { return jpeg; }
+    QString choosePdfPath(QWidget*, const QString& proposed) override
+    {
+        proposedPdf = proposed;
+        return pdf;
+    }
 };
 
 // Forwards to the test's chooser, which outlives the application.
@@ -70,7 +77,7 @@ TEST(Wiring, MapSetThroughTheRibbonIsShownSavedAndReopened)
 
     CN20417App app(QStringLiteral("tavelin-wiring-test"));
     app.SetFileChooser(std::make_unique<DocChooser>(chooser));
-    WireApplication(app, {&chooser, &chooser});
+    WireApplication(app, {&chooser, &chooser, nullptr, &chooser});
     ASSERT_TRUE(app.InitInstance({}));
     CMainFrame& frame = *app.mainFrame();
     auto* view = dynamic_cast<CN20417View*>(frame.mapArea());
@@ -120,6 +127,20 @@ TEST(Wiring, MapSetThroughTheRibbonIsShownSavedAndReopened)
     EXPECT_TRUE(frame.Execute(ID_SAVE_IMAGE));
     EXPECT_EQ(messages.ids().back(), 30038);
     EXPECT_EQ(QImage(chooser.jpeg).size(), QSize(320, 240));
+
+    // Printing, here to a PDF: the map fits on one page.
+    EXPECT_TRUE(frame.action(ID_INSATU)->isEnabled());
+    chooser.pdf = dir.file(QStringLiteral("printed.pdf"));
+    WhenModal("tavelin::CInsatuDlg", [](QWidget* dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("print")), Qt::LeftButton);
+    });
+    EXPECT_TRUE(frame.Execute(ID_INSATU));
+    EXPECT_EQ(chooser.proposedPdf, QStringLiteral("route.pdf"));
+    QFile printed(chooser.pdf);
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    const QByteArray pdf = printed.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(pdf.count("/Type /Page\n"), 1);
 }
 
 TEST(Wiring, AlignmentCommandsFollowThePrimarySlipOfTheView)
